@@ -1,0 +1,26 @@
+// The message database "fenmsg.fdb": records of six lines, the first exactly "<FDBRC>",
+// the others each wrapped in one delimiter character of any kind:
+//
+//   <FDBRC>
+//   "ERROR"
+//   "FENWIX"
+//   "FR"
+//   [22]
+//   "Cet élément existe déjà"
+#ifndef FENWIX_ERROR_MESSAGE_DB_H
+#define FENWIX_ERROR_MESSAGE_DB_H
+
+#include <istream>
+#include <string>
+
+inline constexpr const char kMessageFileName[] = "fenmsg.fdb";
+inline constexpr const char kNoMessageFile[] = "no message : file fenmsg.fdb not found";
+inline constexpr const char kNoMessage[] = "no message : message error not found";
+
+// The message of the code in the given language, else in "US", else kNoMessage.
+std::string LookupMessage(std::istream& database, int code, const std::string& language);
+
+// The same from the file in the current directory; kNoMessageFile when it cannot be opened.
+std::string LookupMessageFile(int code, const std::string& language);
+
+#endif

@@ -1,0 +1,144 @@
+// Fenwix: forms for 32-bit Windows programs, declared in code with property strings.
+//
+// The one public header. An application creates its main window, declares the items of
+// its forms, creates the forms with an event callback and runs the message loop:
+//
+//   FX_WindowMainCreate("Main", show, MainWindowProc, "name=My tool", 0, 0, 400, 300);
+//   FX_FormItemAdd("f", "ok", fx::item::BUTTON, 1, 10, 10, 80, 30, "button=OK");
+//   FX_FormCreate("f", "bkcol=lightgrey;edge=false", 0, 0, 400, 300, OnEvent);
+//   return FX_MessageLoop();
+//
+// Every call returns an ErrorCode (0 on success); failures are also shown to the user
+// in a message box whose text comes from the message database "fenmsg.fdb".
+#ifndef FENWIX_FENWIX_H
+#define FENWIX_FENWIX_H
+
+#include <cstdint>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+// The portable modules are also built for the host, where only the shape of the handle
+// types matters: these match the Win32 declarations so records look the same.
+struct HWND__;
+struct HBRUSH__;
+typedef HWND__* HWND;
+typedef HBRUSH__* HBRUSH;
+typedef unsigned int UINT;
+typedef std::uintptr_t WPARAM;
+typedef std::intptr_t LPARAM;
+#endif
+
+// 0 success, 1 to 999 a failed check of the library, 1000 to 1999 a failed platform call.
+typedef std::int32_t ErrorCode;
+
+// The application's event function of one form. 0 lets the library go on; any other
+// result ends the library's handling of the message and becomes the dialog's result.
+typedef std::intptr_t (*FormCallback)(std::string formName, std::string itemName,
+                                      std::string eventName, HWND dialog, UINT message,
+                                      WPARAM wParam, LPARAM lParam);
+
+// Keywords: property keys, item types, field types, events and value words. Keys and
+// words are matched without regard to case; item types must be given exactly.
+namespace fx {
+namespace key {
+inline constexpr const char NAME[] = "NAME";
+inline constexpr const char BKCOL[] = "BKCOL";
+inline constexpr const char TXCOL[] = "TXCOL";
+inline constexpr const char EDGE[] = "EDGE";
+inline constexpr const char MODAL[] = "MODAL";
+inline constexpr const char STBAR[] = "STBAR";
+inline constexpr const char ENABLE[] = "ENABLE";
+inline constexpr const char VISIBLE[] = "VISIBLE";
+inline constexpr const char CHECK[] = "CHECK";
+inline constexpr const char VALUE[] = "VALUE";
+inline constexpr const char BUTTON[] = "BUTTON";
+inline constexpr const char TYPE[] = "TYPE";
+inline constexpr const char LENGTH[] = "LENGTH";
+inline constexpr const char FORMAT[] = "FORMAT";
+inline constexpr const char REMARK[] = "REMARK";
+inline constexpr const char NOTNULL[] = "NOTNULL";
+inline constexpr const char EDIT[] = "EDIT";
+inline constexpr const char TXHPOS[] = "TXHPOS";
+inline constexpr const char TXVPOS[] = "TXVPOS";
+inline constexpr const char FTNAME[] = "FTNAME";
+inline constexpr const char FTSIZE[] = "FTSIZE";
+inline constexpr const char FTBOLD[] = "FTBOLD";
+inline constexpr const char FTITALIC[] = "FTITALIC";
+inline constexpr const char FTULINE[] = "FTULINE";
+inline constexpr const char BRDSIZE[] = "BRDSIZE";
+inline constexpr const char BRDCOL[] = "BRDCOL";
+inline constexpr const char BRDSTYLE[] = "BRDSTYLE";
+// VALUE1 to VALUE50 (combo box entries) are this prefix followed by the number.
+inline constexpr int LIST_ENTRIES = 50;
+}  // namespace key
+
+namespace item {
+inline constexpr const char STATIC[] = "STATIC";
+inline constexpr const char RECT[] = "RECT";
+inline constexpr const char EDIT[] = "EDIT";
+inline constexpr const char BUTTONSYS[] = "BUTTONSYS";
+inline constexpr const char BUTTON[] = "BUTTON";
+inline constexpr const char CHECKSYS[] = "CHECKSYS";
+inline constexpr const char COMBOSYS[] = "COMBOSYS";
+inline constexpr const char DATAGRID[] = "DATAGRID";
+}  // namespace item
+
+namespace field {
+inline constexpr const char STRING[] = "STRING";
+inline constexpr const char DATE[] = "DATE";
+inline constexpr const char CURRENCY[] = "CURRENCY";
+}  // namespace field
+
+namespace event {
+inline constexpr const char BEFORE[] = "BEFORE";
+inline constexpr const char ITEMCHG[] = "ITEMCHG";
+inline constexpr const char ITEMEXIT[] = "ITEMEXIT";
+inline constexpr const char ITEMCLIC[] = "ITEMCLIC";
+}  // namespace event
+
+namespace word {
+inline constexpr const char* const TRUE_WORDS[] = {"TRUE", "T", "YES", "Y"};
+inline constexpr const char* const FALSE_WORDS[] = {"FALSE", "F", "NO", "N"};
+inline constexpr const char CENTER[] = "CENTER";
+inline constexpr const char RIGHT[] = "RIGHT";
+inline constexpr const char BOTTOM[] = "BOTTOM";
+inline constexpr const char SOLID[] = "SOLID";
+inline constexpr const char BORDER_3DOUT[] = "3DOUT";
+inline constexpr const char BORDER_3DIN[] = "3DIN";
+// A button's role: these two close the form and record their name as its close reason.
+inline constexpr const char OK[] = "OK";
+inline constexpr const char CANCEL[] = "CANCEL";
+}  // namespace word
+}  // namespace fx
+
+// Conversions the applications share with the library: decimal text to integer and back
+// (0 for unreadable text or a number outside the signed 32-bit range).
+std::int32_t TextToInt(const std::string& text, int base);
+std::string IntToText(std::int32_t value);
+
+// Shows the report of an error code in a message box that offers to stop the program,
+// and returns the report's text.
+std::string ReportError(ErrorCode code);
+
+#ifdef _WIN32
+ErrorCode FX_WindowMainCreate(std::string name, int showCommand, WNDPROC procedure,
+                              std::string properties, int x, int y, int width, int height);
+ErrorCode FX_WindowMessageAuto(UINT message, WPARAM wParam);
+ErrorCode FX_WindowTitleSet(std::string name, std::string title);
+ErrorCode FX_WindowMove(std::string name, int x, int y, int width, int height);
+int FX_MessageLoop();
+
+// Items are declared before their form is created; x comes before y.
+ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string itemType,
+                         int sequence, int x, int y, int width, int height,
+                         std::string properties);
+// The third argument is the vertical position, the fourth the horizontal one.
+ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, int left,
+                        int width, int height, FormCallback callback);
+ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string key,
+                         std::string value);
+#endif
+
+#endif  // FENWIX_FENWIX_H

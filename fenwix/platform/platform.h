@@ -1,0 +1,75 @@
+// The one seam between the library and the Win32 API.
+//
+// Every platform operation the library uses is an entry of os::Table, initialised with
+// the real function. Call sites read like Win32 (os::CreateSolidBrush(color)); a test
+// swaps one entry for one scope with os::Override to reach a failure path or to count
+// what is made and released:
+//
+//   static HGLOBAL WINAPI NoMemory(UINT, SIZE_T) { return nullptr; }
+//   os::Override failAlloc(&os::Table::GlobalAlloc, NoMemory);
+//
+// Win32 functions are __stdcall on i386, so a replacement must be a WINAPI function.
+#ifndef FENWIX_PLATFORM_PLATFORM_H
+#define FENWIX_PLATFORM_PLATFORM_H
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+// kernel32, user32, gdi32 and comctl32, in that order.
+#define FENWIX_PLATFORM_CALLS(X)                                                          \
+  X(GetModuleHandleA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock) X(GlobalFree)          \
+  X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
+  X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
+  X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
+  X(DestroyWindow) X(SetWindowTextA) X(GetDlgItemTextA) X(GetClientRect) X(MoveWindow)    \
+  X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
+  X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \
+  X(IsDialogMessageA) X(TranslateMessage) X(DispatchMessageA) X(GetDialogBaseUnits)       \
+  X(DialogBoxIndirectParamA) X(CreateDialogIndirectParamA) X(EndDialog) X(GetSysColor)    \
+  X(DrawTextA) X(DrawFocusRect) X(DrawEdge)                                               \
+  X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(SelectObject)         \
+  X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
+  X(MoveToEx) X(LineTo)                                                                   \
+  X(InitCommonControlsEx)
+
+namespace os {
+
+struct Table {
+#define FENWIX_TABLE_ENTRY(name) decltype(&::name) name;
+  FENWIX_PLATFORM_CALLS(FENWIX_TABLE_ENTRY)
+#undef FENWIX_TABLE_ENTRY
+};
+
+// The table in force, and the real functions (for a replacement that counts and forwards).
+Table& table();
+const Table& real();
+
+#define FENWIX_FORWARDER(name)                                        \
+  template <class... Args>                                            \
+  inline auto name(Args&&... args) {                                  \
+    return table().name(std::forward<Args>(args)...);                 \
+  }
+FENWIX_PLATFORM_CALLS(FENWIX_FORWARDER)
+#undef FENWIX_FORWARDER
+
+// Replaces one entry of the table until the end of the scope.
+template <class F>
+class Override {
+ public:
+  Override(F Table::*slot, F replacement) : slot_(slot), saved_(table().*slot) {
+    table().*slot_ = replacement;
+  }
+  ~Override() { table().*slot_ = saved_; }
+  Override(const Override&) = delete;
+  Override& operator=(const Override&) = delete;
+
+ private:
+  F Table::*slot_;
+  F saved_;
+};
+
+}  // namespace os
+
+#endif

@@ -1,0 +1,98 @@
+// The records of the application's windows, forms and items, kept by name. Every
+// operation works on copies: find a record (a blank one for an unknown name), change
+// the copy, store it back whole. No pointer into the registry outlives a call.
+#ifndef FENWIX_REGISTRY_REGISTRY_H
+#define FENWIX_REGISTRY_REGISTRY_H
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fenwix/fenwix.h"
+#include "fenwix/formproc/currency_format.h"
+#include "fenwix/formproc/date_value.h"
+#include "fenwix/props/value_convert.h"
+
+// The main window, or a form (then also called FormDef). A blank record is all zeros
+// and empty texts.
+struct WindowDef {
+  std::string name;  // form: its name; main window: the title last set
+  HWND handle = nullptr;
+  FormCallback callback = nullptr;
+  std::int32_t x = 0, y = 0, width = 0, height = 0;
+  // Vertical scrolling of the main window's content, in lines.
+  std::int32_t contentHeight = 0, lineCount = 0, firstLine = 0, lastLine = 0;
+  ColorValue backColor = 0;
+  bool hasStatusBar = false;
+  bool modal = false;
+  HWND statusBar = nullptr;
+  std::string statusText;   // the validation message of the last field exit
+  std::string closeReason;  // "OK", "CANCEL" or "CLOSE"
+};
+typedef WindowDef FormDef;
+
+// One item of a form. A blank record has an empty type, which is how a missing item is
+// recognised; it is enabled and visible, and its colours are 0.
+struct ItemDef {
+  std::string type;
+  std::string format;
+  std::int32_t length = 0;
+  std::int32_t sequence = 0;
+  HWND control = nullptr;
+  std::string value;
+  bool notNull = false, edit = false, check = false, enable = true, visible = true;
+  ColorValue backColor = 0, textColor = 0;
+  HBRUSH backBrush = nullptr, textBrush = nullptr;
+  std::int32_t controlId = 0;
+  std::int32_t x = 0, y = 0, width = 0, height = 0;
+  std::string button;
+  std::string remark;
+  std::string fieldType;
+  HAlign hAlign = 0;
+  VAlign vAlign = 0;
+  std::string fontName;
+  std::int32_t fontSize = 0;
+  bool fontBold = false, fontItalic = false, fontUnderline = false;
+  std::int32_t borderSize = 0;
+  ColorValue borderColor = 0;
+  std::string borderStyle;
+  std::string properties;  // the property string as declared
+  bool checkState = false;
+  std::string currentText;  // the text recorded at the last exit from the field
+  CurrencyFormatState currency;
+  DateValue date;
+};
+
+// Form name "." item name.
+std::string ItemKey(const std::string& formName, const std::string& itemName);
+
+typedef std::map<std::string, WindowDef> WindowMap;
+typedef std::map<std::string, ItemDef> ItemMap;
+
+struct Registry {
+  WindowMap windows;
+  ItemMap items;
+  std::string MainWindowName;     // the main window's key; set once it exists
+  std::string CurrentFormName;    // the form being created or open
+  std::string CurrentWindowName;  // the window the library works on by default
+};
+
+// The one registry of the process.
+Registry& TheRegistry();
+
+WindowDef FindWindowDef(const std::string& name);
+void StoreWindowDef(const std::string& name, const WindowDef& record);
+ItemDef FindItemDef(const std::string& formName, const std::string& itemName);
+void StoreItemDef(const std::string& itemKey, const ItemDef& record);
+
+// The names of a form's items, in key order.
+std::vector<std::string> FormItemNames(const std::string& formName);
+
+// The name of the form's item whose control is the given window, or the empty text.
+std::string FindItemNameByControl(const std::string& formName, HWND control);
+
+// Empties both maps and the three names.
+void ResetRegistry();
+
+#endif

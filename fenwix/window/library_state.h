@@ -1,0 +1,15 @@
+// Library-wide state of the running program: whether the library has been started, and
+// the module instance that owns every window class, window and dialog it creates.
+#ifndef FENWIX_WINDOW_LIBRARY_STATE_H
+#define FENWIX_WINDOW_LIBRARY_STATE_H
+
+#include <windows.h>
+
+struct LibraryState {
+  bool initialised = false;
+  HINSTANCE instance = nullptr;
+};
+
+LibraryState& TheLibrary();
+
+#endif

@@ -1,0 +1,47 @@
+// What Windows-tree tests share: the recorder that stands in for MessageBoxA, a message
+// pump, and counters of GDI objects made and released through the platform seam.
+#ifndef FENWIX_TESTS_SUPPORT_WIN32_SUPPORT_H
+#define FENWIX_TESTS_SUPPORT_WIN32_SUPPORT_H
+
+#include <string>
+#include <vector>
+
+#include "fenwix/platform/platform.h"
+
+namespace test {
+
+struct MessageBoxCall {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT style;
+};
+
+// Every MessageBoxA call is recorded and answered with the recorder's answer (IDNO
+// unless a test says otherwise).
+void InstallMessageBoxRecorder();
+std::vector<MessageBoxCall>& RecordedMessageBoxes();
+void SetMessageBoxAnswer(int answer);
+
+// Dispatches every queued message until the queue stays empty; a WM_QUIT found on the
+// way is put back and reported.
+bool PumpMessages();
+
+// Removes a posted WM_QUIT and returns its exit code, or -1 when there is none.
+int TakeQuitMessage();
+
+// GDI objects made and not yet deleted, counted while a GdiCounter lives.
+class GdiCounter {
+ public:
+  GdiCounter();
+  ~GdiCounter();
+  long live() const;
+
+ private:
+  struct Overrides;
+  Overrides* overrides_;
+};
+
+}  // namespace test
+
+#endif
