@@ -33,35 +33,43 @@ BOOL WINAPI RefuseRedraw(HWND, const RECT*, HRGN, UINT) { return FALSE; }
 
 class ItemUpdateGui : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetRegistry();
-    test::RecordedMessageBoxes().clear();
+  // One window for the whole suite: without a window manager, Wine takes a while to map
+  // and unmap a top-level window, and the tests need only a fresh record each time.
+  static void SetUpTestSuite() {
     parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
     control_ = CreateWindowExA(0, "STATIC", "0", WS_CHILD | WS_VISIBLE, 5, 5, 100, 30, parent_,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(parent_ && control_);
     test::PumpMessages();
-    Declare("");
   }
-  void TearDown() override {
+  static void TearDownTestSuite() {
     DestroyWindow(parent_);
     test::PumpMessages();
-    ResetRegistry();
   }
 
+  void SetUp() override {
+    ASSERT_TRUE(parent_ && control_);
+    ShowWindow(control_, SW_SHOW);
+    EnableWindow(control_, TRUE);
+    test::RecordedMessageBoxes().clear();
+    Declare("");
+  }
+  void TearDown() override { ResetRegistry(); }
+
   // Declares the item anew and records the real control as its own.
-  void Declare(const std::string& properties) {
-    TheRegistry().items.clear();
+  static void Declare(const std::string& properties) {
+    ResetRegistry();
     ASSERT_EQ(FX_FormItemAdd("f", "item", fx::item::STATIC, 1, 5, 5, 100, 30, properties), 0);
     ItemDef item = FindItemDef("f", "item");
     item.control = control_;
     StoreItemDef(ItemKey("f", "item"), item);
   }
 
-  HWND parent_ = nullptr;
-  HWND control_ = nullptr;
+  static HWND parent_;
+  static HWND control_;
 };
+HWND ItemUpdateGui::parent_ = nullptr;
+HWND ItemUpdateGui::control_ = nullptr;
 
 TEST_F(ItemUpdateGui, EnableActsOnTheControl) {
   struct Step {
