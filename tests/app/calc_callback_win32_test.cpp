@@ -9,6 +9,7 @@
 #include "app/calc_layout.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/registry/registry.h"
+#include "tests/app/key_sequences.h"
 #include "tests/support/win32_support.h"
 
 namespace {
@@ -48,33 +49,10 @@ class CalcCallbackTest : public ::testing::Test {
 };
 
 TEST_F(CalcCallbackTest, ListedKeySequences) {
-  struct Case {
-    std::vector<std::string> keys;
-    const char* displays;
-  } cases[] = {
-      {{"1", "2", "+", "3", "="}, "1 12 12 3 15"},
-      {{"4", "+", "4", "=", "="}, "4 4 4 8 8"},
-      {{"5", "*", "="}, "5 5 0"},
-      {{"5", "+", "+"}, "5 5 5"},
-      {{"7", "=", "2", "+", "3", "="}, "7 7 2 2 3 5"},
-      {{"0", "5"}, "0 0"},
-      {{"2", "1", "4", "7", "4", "8", "3", "6", "4", "7", "1"},
-       "2 21 214 2147 21474 214748 2147483 21474836 214748364 2147483647 2147483647"},
-      {{"2", "1", "4", "7", "4", "8", "3", "6", "4", "8"},
-       "2 21 214 2147 21474 214748 2147483 21474836 214748364 214748364"},
-      {{"2", "1", "4", "7", "4", "8", "3", "6", "4", "7", "+", "1", "="},
-       "2 21 214 2147 21474 214748 2147483 21474836 214748364 2147483647 2147483647 1 "
-       "-2147483648"},
-      {{"3", "-", "5", "=", "8"}, "3 3 5 -2 8"},
-      {{"6", "-", "C/CE", "+", "="}, "6 6 0 0 0"},
-      {{"+", "9"}, "0 9"},
-  };
-  for (const Case& c : cases) {
+  for (const test::Sequence& s : test::ListedSequences()) {
     ResetCalculator();
     ASSERT_EQ(FX_FormItemSet(kCalcFormName, kDisplayItemName, "VALUE", "0"), 0);
-    std::string keys;
-    for (const std::string& k : c.keys) keys += k + " ";
-    EXPECT_EQ(Run(c.keys), c.displays) << "keys " << keys;
+    EXPECT_EQ(Run(s.keys), test::Join(s.displays)) << s.what << ": keys " << test::Join(s.keys);
   }
   EXPECT_TRUE(test::RecordedMessageBoxes().empty());
 }

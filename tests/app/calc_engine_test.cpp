@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "app/calc_engine.h"
+#include "tests/app/key_sequences.h"
 
 namespace {
+
+using test::Join;
 
 // What the display shows after each key: the last text the engine yielded ("0" for the
 // empty text, and at start-up).
@@ -23,62 +26,8 @@ std::vector<std::string> Displays(CalcEngine& engine, const std::vector<std::str
   return shown;
 }
 
-std::string Join(const std::vector<std::string>& texts) {
-  std::string joined;
-  for (const std::string& t : texts) joined += (joined.empty() ? "" : " ") + t;
-  return joined;
-}
-
-std::vector<std::string> Digits(const std::string& number) {
-  std::vector<std::string> keys;
-  for (char c : number) keys.push_back(std::string(1, c));
-  return keys;
-}
-
-std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-struct Sequence {
-  const char* what;
-  std::vector<std::string> keys;
-  std::vector<std::string> displays;
-};
-
-// The listed sequences; shared in spirit with the test through the real form callback.
-std::vector<Sequence> ListedSequences() {
-  return {
-      {"add", {"1", "2", "+", "3", "="}, {"1", "12", "12", "3", "15"}},
-      {"= twice repeats nothing", {"4", "*", "2", "=", "="}, {"4", "4", "2", "8", "8"}},
-      {"empty entry counts as 0", {"5", "*", "="}, {"5", "5", "0"}},
-      {"5 plus nothing", {"5", "+", "+"}, {"5", "5", "5"}},
-      {"digit after = starts anew", {"7", "=", "2", "+", "3", "="}, {"7", "7", "2", "2", "3", "5"}},
-      {"nothing after a lone 0", {"0", "5"}, {"0", "0"}},
-      {"largest entry", Digits("21474836470"),
-       {"2", "21", "214", "2147", "21474", "214748", "2147483", "21474836", "214748364",
-        "2147483647", "2147483647"}},
-      {"2147483648 stops short", Digits("2147483648"),
-       {"2", "21", "214", "2147", "21474", "214748", "2147483", "21474836", "214748364",
-        "214748364"}},
-      {"wrap-around", Digits("2147483647") + std::vector<std::string>{"+", "1", "="},
-       {"2", "21", "214", "2147", "21474", "214748", "2147483", "21474836", "214748364",
-        "2147483647", "2147483647", "1", "-2147483648"}},
-      {"negative result, then a new entry", {"3", "-", "5", "=", "4"}, {"3", "3", "5", "-2", "4"}},
-      {"C/CE clears the pending operator", {"9", "*", "C/CE", "+", "2", "="},
-       {"9", "9", "0", "0", "2", "2"}},
-      {"operator first", {"*", "3", "="}, {"0", "3", "0"}},
-      {"other names do nothing", {"6", "title", "display", "", "c/ce", "7"},
-       {"6", "6", "6", "6", "6", "67"}},
-      {"chain", {"2", "+", "3", "*", "4", "-", "1", "="}, {"2", "2", "3", "5", "4", "20", "1", "19"}},
-      {"multiplication wraps", Digits("65536") + std::vector<std::string>{"*"} + Digits("65536") +
-                                   std::vector<std::string>{"="},
-       {"6", "65", "655", "6553", "65536", "65536", "6", "65", "655", "6553", "65536", "0"}},
-  };
-}
-
 TEST(CalcEngine, ListedKeySequences) {
-  for (const Sequence& s : ListedSequences()) {
+  for (const test::Sequence& s : test::ListedSequences()) {
     CalcEngine engine;
     const std::string got = Join(Displays(engine, s.keys));
     EXPECT_EQ(got, Join(s.displays)) << s.what << ": keys " << Join(s.keys);
