@@ -20,7 +20,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
   gallery::SetEveryMessage(commandLine && std::strstr(commandLine, "--every-message"));
   const ErrorCode code = FX_WindowMainCreate("Gallery", showCommand, MainWindowProc,
                                              "name=Fenwix Gallery;bkcol=lightgrey", 0, 0,
-                                             660, 520);
+                                             648, 498);
   if (code != 0) return code;  // already reported by the library
   // Item declarations report their own failures; the form shows what was declared.
   gallery::DeclareGalleryForm();
