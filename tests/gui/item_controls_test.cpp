@@ -262,20 +262,35 @@ TEST_F(ItemControlsTest, EditLimitCheckStateAndDisabledItems) {
   }
 }
 
-TEST_F(ItemControlsTest, SequenceGapStopsTheCreationAndADataGridMakesNothing) {
-  Add("one", fx::item::BUTTON, 1, 10, 10, 40, 40, "");
-  Add("two", fx::item::DATAGRID, 2, 60, 10, 40, 40, "");
-  Add("three", fx::item::BUTTON, 3, 110, 10, 40, 40, "");
-  Add("five", fx::item::BUTTON, 5, 160, 10, 40, 40, "");
-  const HWND dialog = Open();
-  EXPECT_TRUE(IsWindow(ControlOf("one")));
-  EXPECT_EQ(ControlOf("two"), nullptr) << "a data grid has no control";
-  EXPECT_TRUE(IsWindow(ControlOf("three"))) << "the data grid's number counts";
-  EXPECT_EQ(ControlOf("five"), nullptr) << "after the gap at 4";
+int ChildCount(HWND dialog) {
   int children = 0;
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     ++children;
-  EXPECT_EQ(children, 2);
+  return children;
+}
+
+TEST_F(ItemControlsTest, SequencesOneTwoFourMakeTwoControls) {
+  Add("one", fx::item::BUTTON, 1, 10, 10, 40, 40, "");
+  Add("two", fx::item::BUTTON, 2, 60, 10, 40, 40, "");
+  Add("four", fx::item::BUTTON, 4, 110, 10, 40, 40, "");
+  const HWND dialog = Open();
+  EXPECT_TRUE(IsWindow(ControlOf("one")));
+  EXPECT_TRUE(IsWindow(ControlOf("two")));
+  EXPECT_EQ(ControlOf("four"), nullptr) << "after the gap at 3";
+  EXPECT_EQ(ChildCount(dialog), 2);
+  EXPECT_TRUE(test::Reports().empty());
+}
+
+TEST_F(ItemControlsTest, ADataGridMakesNothingButKeepsItsNumber) {
+  Add("grid", fx::item::DATAGRID, 1, 60, 10, 40, 40, "");
+  Add("key", fx::item::BUTTON, 2, 110, 10, 40, 40, "");
+  const HWND dialog = Open();
+  EXPECT_EQ(ControlOf("grid"), nullptr);
+  EXPECT_EQ(FindItemDef(form_, "grid").controlId, 0) << "nothing recorded";
+  EXPECT_TRUE(IsWindow(ControlOf("key")));
+  EXPECT_EQ(ChildCount(dialog), 1);
+  EXPECT_EQ(FX_FormCreateItem(dialog, form_, "grid"), 0);
+  EXPECT_EQ(ChildCount(dialog), 1);
   EXPECT_TRUE(test::Reports().empty());
 }
 
