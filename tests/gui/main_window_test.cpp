@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/window/library_state.h"
@@ -85,6 +86,82 @@ TEST_F(MainWindowTest, IsCreatedAsDeclared) {
     EXPECT_TRUE(TheLibrary().initialised);
     EXPECT_TRUE(test::Reports().empty());
   }
+}
+
+// What the library asked the platform for, before the platform adds bits of its own.
+WNDCLASSEXA askedClass = {};
+std::string askedClassName;
+ATOM WINAPI RecordClass(const WNDCLASSEXA* windowClass) {
+  askedClass = *windowClass;
+  askedClassName = windowClass->lpszClassName;
+  return os::real().RegisterClassExA(windowClass);
+}
+struct WindowCall {
+  DWORD exStyle;
+  std::string className, title;
+  DWORD style;
+  int x, y, width, height;
+  HWND parent;
+  HMENU menu;
+  HINSTANCE instance;
+  LPVOID data;
+};
+WindowCall askedWindow = {};
+HWND WINAPI RecordWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
+                         int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                         LPVOID data) {
+  askedWindow = {exStyle, className, title, style, x, y, width, height, parent, menu, instance, data};
+  return os::real().CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
+                                    menu, instance, data);
+}
+INITCOMMONCONTROLSEX askedControls = {};
+BOOL WINAPI RecordControls(const INITCOMMONCONTROLSEX* controls) {
+  askedControls = *controls;
+  return os::real().InitCommonControlsEx(controls);
+}
+std::vector<int> askedMetrics;
+int WINAPI RecordMetric(int index) {
+  askedMetrics.push_back(index);
+  return os::real().GetSystemMetrics(index);
+}
+
+TEST_F(MainWindowTest, AsksThePlatformForTheDeclaredClassAndWindow) {
+  os::Override<decltype(&::RegisterClassExA)> recordClass(&os::Table::RegisterClassExA, RecordClass);
+  os::Override<decltype(&::CreateWindowExA)> recordWindow(&os::Table::CreateWindowExA, RecordWindow);
+  os::Override<decltype(&::InitCommonControlsEx)> recordControls(&os::Table::InitCommonControlsEx,
+                                                                 RecordControls);
+  os::Override<decltype(&::GetSystemMetrics)> recordMetrics(&os::Table::GetSystemMetrics,
+                                                            RecordMetric);
+  askedMetrics.clear();
+  TheLibrary().initialised = false;
+  const std::string name = test::NewName("Asked");
+  ASSERT_EQ(Create(name, "name=Shown title"), 0);
+
+  EXPECT_EQ(askedMetrics, (std::vector<int>{3, 20})) << "scroll bar height and arrow height";
+  EXPECT_EQ(askedControls.dwSize, 8u);
+  EXPECT_EQ(askedControls.dwICC, 255u);
+
+  EXPECT_EQ(askedClass.cbSize, 48u);
+  EXPECT_EQ(askedClass.style, 3u);
+  EXPECT_EQ(askedClass.lpfnWndProc, test::MainWindowProc);
+  EXPECT_EQ(askedClass.cbClsExtra, 0);
+  EXPECT_EQ(askedClass.cbWndExtra, 0);
+  EXPECT_EQ(askedClass.hInstance, TheLibrary().instance);
+  EXPECT_EQ(askedClass.hIcon, nullptr);
+  EXPECT_EQ(askedClass.hIconSm, nullptr);
+  EXPECT_EQ(askedClass.lpszMenuName, nullptr);
+  EXPECT_EQ(askedClassName, name);
+
+  EXPECT_EQ(askedWindow.exStyle, 0u);
+  EXPECT_EQ(askedWindow.className, name);
+  EXPECT_EQ(askedWindow.title, name) << "the title comes afterwards";
+  EXPECT_EQ(askedWindow.style, 0x00CF0000u);
+  for (int value : {askedWindow.x, askedWindow.y, askedWindow.width, askedWindow.height})
+    EXPECT_EQ(value, CW_USEDEFAULT);
+  EXPECT_EQ(askedWindow.parent, nullptr);
+  EXPECT_EQ(askedWindow.menu, nullptr);
+  EXPECT_EQ(askedWindow.instance, TheLibrary().instance);
+  EXPECT_EQ(askedWindow.data, nullptr);
 }
 
 TEST_F(MainWindowTest, SizeOutsideTheWorkAreaTakesItsEdges) {
