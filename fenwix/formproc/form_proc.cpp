@@ -33,8 +33,9 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   const FormDef form = FindWindowDef(formName);
   if (form.name.empty()) return 4;
 
-  // lParam names the control for the messages that come from one; a null handle is no
-  // control, even though every item without a control records one.
+  // lParam names the control for the messages that come from one. A null handle names
+  // none, although every item still without a control (a data grid's, for ever) records
+  // exactly that.
   const HWND control = reinterpret_cast<HWND>(lParam);
   const std::string itemName = control ? FindItemNameByControl(formName, control) : "";
   const INT_PTR answer = Before(form, itemName, dialog, message, wParam, lParam);
