@@ -13,6 +13,13 @@
 
 namespace {
 
+// A check box shows its box only: its text, the item's name, would not fit.
+constexpr int kCheckBoxSize = 14;
+
+// The window text a control is created with. An edit field is given its VALUE once it
+// exists; a combo box shows its selected entry.
+enum class CreationText { kItemName, kEmpty, kNone };
+
 // What an item type becomes. The library paints STATIC, RECT and BUTTON itself; the
 // others are the platform's own controls.
 struct ControlKind {
@@ -20,23 +27,25 @@ struct ControlKind {
   const char* className;
   DWORD style;  // without WS_VISIBLE or WS_DISABLED
   DWORD exStyle;
-  bool nameAsText;  // else: EDIT starts empty, COMBOSYS has no text
+  CreationText text;
   bool hasId;       // the owner-drawn labels take id 0
   bool mayDisable;  // labels are never disabled here
 };
 
 const ControlKind kKinds[] = {
-    {fx::item::STATIC, "STATIC", WS_CHILD | SS_OWNERDRAW, 0, true, false, false},
-    {fx::item::RECT, "STATIC", WS_CHILD | SS_OWNERDRAW, 0, true, false, false},
+    {fx::item::STATIC, "STATIC", WS_CHILD | SS_OWNERDRAW, 0, CreationText::kItemName, false,
+     false},
+    {fx::item::RECT, "STATIC", WS_CHILD | SS_OWNERDRAW, 0, CreationText::kItemName, false, false},
     {fx::item::EDIT, "EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL,
-     WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, false, true, true},
-    {fx::item::BUTTONSYS, "BUTTON", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_PUSHBUTTON, 0, true,
+     WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, CreationText::kEmpty, true, true},
+    {fx::item::BUTTONSYS, "BUTTON", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_PUSHBUTTON, 0,
+     CreationText::kItemName, true, true},
+    {fx::item::BUTTON, "BUTTON", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, CreationText::kItemName,
      true, true},
-    {fx::item::BUTTON, "BUTTON", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, true, true, true},
-    {fx::item::CHECKSYS, "BUTTON", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTOCHECKBOX, 0, true,
-     true, true},
+    {fx::item::CHECKSYS, "BUTTON", WS_CHILD | WS_TABSTOP | BS_NOTIFY | BS_AUTOCHECKBOX, 0,
+     CreationText::kItemName, true, true},
     {fx::item::COMBOSYS, "ComboBox", WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_AUTOHSCROLL, 0,
-     false, true, true},
+     CreationText::kNone, true, true},
 };
 
 const ControlKind* KindOf(const std::string& type) {
@@ -95,13 +104,13 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
   }
 
   const bool checkBox = item.type == fx::item::CHECKSYS;
-  const char* text = kind->nameAsText ? itemName.c_str()
-                     : item.type == fx::item::EDIT ? ""
-                                                   : nullptr;
+  const char* text = kind->text == CreationText::kItemName ? itemName.c_str()
+                     : kind->text == CreationText::kEmpty  ? ""
+                                                           : nullptr;
   const HMENU id = kind->hasId ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)) : nullptr;
   const HWND control = os::CreateWindowExA(
       kind->exStyle, kind->className, text, StyleOf(*kind, item), item.x, item.y,
-      checkBox ? 14 : item.width, checkBox ? 14 : item.height, dialog, id,
+      checkBox ? kCheckBoxSize : item.width, checkBox ? kCheckBoxSize : item.height, dialog, id,
       TheLibrary().instance, nullptr);
   if (!control) return Reported(1001);
 
