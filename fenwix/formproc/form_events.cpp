@@ -15,6 +15,23 @@ FocusSnapshot& TheFocusSnapshot() {
 
 namespace {
 
+// The item whose exit is giving the focus back to its control. Moving the focus back makes
+// the platform take it from whichever control was receiving it, which the user never
+// reached: that control's exit is not the user's, so it is neither validated nor reported
+// (it would also wipe the status text that tells the user what went wrong).
+std::string returningFocusTo;
+
+class FocusReturn {
+ public:
+  explicit FocusReturn(const std::string& itemKey) : saved_(returningFocusTo) {
+    returningFocusTo = itemKey;
+  }
+  ~FocusReturn() { returningFocusTo = saved_; }
+
+ private:
+  std::string saved_;
+};
+
 bool IsTypedField(const ItemDef& item) {
   return item.fieldType == fx::field::STRING || item.fieldType == fx::field::DATE ||
          item.fieldType == fx::field::CURRENCY;
@@ -74,6 +91,7 @@ INT_PTR Exit(const EventMessage& message, const std::string& formName,
     char text[1024] = {0};
     os::GetDlgItemTextA(message.dialog, item.controlId, text, sizeof text);
     item.currentText = text;
+    const FocusReturn guard(ItemKey(formName, itemName));
     statusText = ValidateField(item);
   }
 
@@ -129,6 +147,8 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
       case CBN_SELCHANGE:
       case CBN_KILLFOCUS:
       case EN_KILLFOCUS:
+        if (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName))
+          return 1;
         return Exit(message, formName, itemName);
       default:
         break;
