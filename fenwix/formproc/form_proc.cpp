@@ -8,24 +8,12 @@
 #include "fenwix/error/procedure_context.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/form_background.h"
-#include "fenwix/formproc/form_close.h"
+#include "fenwix/formproc/form_callback.h"
+#include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_start.h"
 #include "fenwix/registry/registry.h"
 
 namespace {
-
-// The application's first look at every message. Its exception counts as 0, so the
-// library goes on with the message.
-INT_PTR Before(const FormDef& form, const std::string& itemName, HWND dialog, UINT message,
-               WPARAM wParam, LPARAM lParam) {
-  if (!form.callback) return 0;
-  try {
-    return form.callback(form.name, itemName, fx::event::BEFORE, dialog, message, wParam,
-                         lParam);
-  } catch (...) {
-    return 0;
-  }
-}
 
 INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   ProcedureErrorContext context("", "FX_FormProcIntl");
@@ -33,19 +21,20 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   const FormDef form = FindWindowDef(formName);
   if (form.name.empty()) return 4;
 
-  // lParam names the control for the messages that come from one. A null handle names
-  // none, although every item still without a control (a data grid's, for ever) records
-  // exactly that.
-  const HWND control = reinterpret_cast<HWND>(lParam);
-  const std::string itemName = control ? FindItemNameByControl(formName, control) : "";
-  const INT_PTR answer = Before(form, itemName, dialog, message, wParam, lParam);
+  // The application's first look at every message; lParam names the control for the
+  // messages that come from one.
+  const std::string itemName = FindItemNameByControl(formName, reinterpret_cast<HWND>(lParam));
+  const INT_PTR answer =
+      RaiseEvent(form, itemName, fx::event::BEFORE, {dialog, message, wParam, lParam});
   if (answer) return answer;
 
   switch (message) {
     case WM_INITDIALOG: return FormStart(dialog, formName);
     case WM_SIZE: return FormSize(formName);
     case WM_CTLCOLORDLG: return FormBackground(formName);
-    case WM_SYSCOMMAND: return wParam == SC_CLOSE ? FormClose(dialog, formName) : 0;
+    case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);
+    // The low four bits of a system command are the system's own.
+    case WM_SYSCOMMAND: return FormDialogCommand(dialog, formName, wParam & 0xFFF0);
     default: return 0;
   }
 }
