@@ -1,0 +1,35 @@
+// The calculator's arithmetic, apart from any window: it takes the names of the keys
+// pressed and says what the display shows next. Integers are signed 32-bit and wrap.
+#ifndef NUMLET_CALC_ENGINE_H
+#define NUMLET_CALC_ENGINE_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CalcEngine {
+ public:
+  // One key press, by the key's item name. The new display text, or nothing when the
+  // display keeps what it shows (an operator as the first key, a name that is no key).
+  // An empty text stands for "0".
+  std::optional<std::string> press(const std::string& key);
+
+  // Back to the state at start-up: accumulator 0, no entry, no pending operator.
+  void reset();
+
+  std::int32_t accumulator() const { return accumulator_; }
+  const std::string& entryText() const { return entryText_; }
+  const std::string& pendingOperator() const { return pendingOperator_; }
+
+ private:
+  std::string pressDigit(const std::string& digit);
+  std::optional<std::string> pressOperator(const std::string& op);
+
+  std::int32_t accumulator_ = 0;
+  // Decimal digits typed since the last operator; never a sign, never "0" followed by more.
+  std::string entryText_;
+  // "+", "-", "*" or "="; empty until the first operator key.
+  std::string pendingOperator_;
+};
+
+#endif

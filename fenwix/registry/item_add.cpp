@@ -1,0 +1,116 @@
+// FX_FormItemAdd: validates one item declaration, converts its property string into an
+// ItemDef and stores it. No window is made here; the form creates the controls later.
+#include <string>
+
+#include "fenwix/error/error_context.h"
+#include "fenwix/fenwix.h"
+#include "fenwix/props/property_string.h"
+#include "fenwix/props/value_convert.h"
+#include "fenwix/registry/registry.h"
+
+namespace {
+
+constexpr const char* kItemTypes[] = {
+    fx::item::STATIC,   fx::item::RECT,     fx::item::EDIT,     fx::item::BUTTONSYS,
+    fx::item::BUTTON,   fx::item::CHECKSYS, fx::item::COMBOSYS, fx::item::DATAGRID,
+};
+
+// Item types are keywords the application passes as constants, so no case folding.
+bool IsItemType(const std::string& type) {
+  for (const char* known : kItemTypes) {
+    if (type == known) return true;
+  }
+  return false;
+}
+
+bool IsFieldType(const std::string& upper) {
+  return upper.empty() || upper == fx::field::STRING || upper == fx::field::DATE ||
+         upper == fx::field::CURRENCY;
+}
+
+bool TakesFieldType(const std::string& itemType) {
+  return itemType == fx::item::EDIT || itemType == fx::item::COMBOSYS;
+}
+
+// Colours that default to "no colour" (-1) rather than to black.
+ColorValue OptionalColor(const std::string& text) {
+  return text.empty() ? kNoColor : ColorFromText(text);
+}
+
+std::int32_t IntInRange(const std::string& text, std::int32_t low, std::int32_t high,
+                        std::int32_t fallback) {
+  const std::int32_t value = TextToInt(text, 10);
+  return value < low || value > high ? fallback : value;
+}
+
+ErrorCode Fail(ErrorCode code) {
+  ReportError(code);
+  return code;
+}
+
+}  // namespace
+
+ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string itemType,
+                         int sequence, int x, int y, int width, int height,
+                         std::string properties) {
+  SetErrorContext(ItemKey(formName, itemName), "FX_FormItemAdd");
+  if (formName.empty()) return Fail(1);
+  if (itemName.empty()) return Fail(18);
+
+  // A blank record (empty type) is what an unknown key gives; it is also the base of the
+  // new record, so the control, brushes, control id, recorded check state and text, and
+  // the date and currency states start blank.
+  ItemDef item = FindItemDef(formName, itemName);
+  if (!item.type.empty()) return Fail(22);
+  if (!IsItemType(itemType)) return Fail(20);
+
+  auto property = [&properties](const char* key) { return GetProperty(key, properties); };
+
+  // Read in a fixed order so that, of several bad values, the same one is always reported.
+  item.value = property(fx::key::VALUE);
+  item.button = UpperCase(property(fx::key::BUTTON));
+  item.remark = property(fx::key::REMARK);
+  item.format = property(fx::key::FORMAT);
+  item.hAlign = HAlignFromText(property(fx::key::TXHPOS));
+  item.vAlign = VAlignFromText(property(fx::key::TXVPOS));
+  item.fontName = property(fx::key::FTNAME);
+  item.fontSize = IntInRange(property(fx::key::FTSIZE), 1, 256, 10);
+  item.fontBold = IsTrueText(property(fx::key::FTBOLD));
+  item.fontItalic = IsTrueText(property(fx::key::FTITALIC));
+  item.fontUnderline = IsTrueText(property(fx::key::FTULINE));
+  item.length = TextToInt(property(fx::key::LENGTH), 10);
+  item.notNull = IsTrueText(property(fx::key::NOTNULL));
+  item.backColor = OptionalColor(property(fx::key::BKCOL));
+  item.textColor = OptionalColor(property(fx::key::TXCOL));
+  item.borderStyle = BorderStyleFromText(property(fx::key::BRDSTYLE));
+  if (!IsBorderStyle(item.borderStyle)) return Fail(25);
+  item.borderSize = IntInRange(property(fx::key::BRDSIZE), 0, 16, 0);
+  item.borderColor = ColorFromText(property(fx::key::BRDCOL));  // the empty text is black
+  item.fieldType = UpperCase(property(fx::key::TYPE));
+  if (!IsFieldType(item.fieldType)) return Fail(21);
+
+  if (TakesFieldType(itemType)) {
+    if (item.fieldType.empty()) item.fieldType = fx::field::STRING;
+  } else if (!item.fieldType.empty()) {
+    return Fail(23);
+  }
+  // A combo box picks from its list, so only a typed field needs a format to read input.
+  const bool needsFormat =
+      item.fieldType == fx::field::DATE || item.fieldType == fx::field::CURRENCY;
+  if (itemType == fx::item::EDIT && needsFormat && item.format.empty()) return Fail(24);
+
+  item.edit = IsTrueText(property(fx::key::EDIT));
+  item.check = IsTrueText(property(fx::key::CHECK));
+  item.enable = !IsFalseText(property(fx::key::ENABLE));
+  item.visible = !IsFalseText(property(fx::key::VISIBLE));
+
+  item.type = itemType;
+  item.sequence = sequence;
+  item.x = x;
+  item.y = y;
+  item.width = width;
+  item.height = height;
+  item.properties = properties;
+  StoreItemDef(ItemKey(formName, itemName), item);
+  return 0;
+}

@@ -1,0 +1,66 @@
+// The message database shipped next to the programs, and reading it from the file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "fenwix/error/message_db.h"
+#include "tests/error/scoped_folder.h"
+
+namespace {
+
+// Every code the library reports or returns.
+constexpr int kCodes[] = {1,    2,    4,    5,    18,   19,   20,   21,   22,   23,   24,
+                          25,   26,   1000, 1001, 1002, 1003, 1004, 1005, 1006, 1011, 1012,
+                          1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022, 1025, 1026, 1028,
+                          1029, 1037, 1038, 1040, 1041, 1042, 1043, 1044, 1045, 1046};
+
+std::string ShippedBytes() {
+  std::ifstream in(kMessageFileName, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(ShippedDatabase, EveryCodeHasAFrenchAndAnEnglishText) {
+  for (int code : kCodes) {
+    const std::string french = LookupMessageFile(code, "FR");
+    const std::string english = LookupMessageFile(code, "US");
+    EXPECT_NE(french, kNoMessage) << "code " << code << " has no text";
+    EXPECT_NE(english, kNoMessage) << "code " << code << " has no English text";
+    // Equal texts would mean the French search fell back to English.
+    EXPECT_NE(french, english) << "code " << code << " has no French text";
+  }
+  EXPECT_EQ(LookupMessageFile(3, "FR"), kNoMessage);
+}
+
+TEST(ShippedDatabase, IsAWindows1252TextFileWithCrlfLineEnds) {
+  const std::string bytes = ShippedBytes();
+  ASSERT_FALSE(bytes.empty()) << "expected " << kMessageFileName << " in the working directory";
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << "expected a final line break";
+
+  std::size_t bareLineFeeds = 0, accented = 0, utf8Leads = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c == '\n' && (i == 0 || bytes[i - 1] != '\r')) ++bareLineFeeds;
+    if (c == 0xE9 || c == 0xE0 || c == 0xEA) ++accented;  // é à ê
+    if (c == 0xC3) ++utf8Leads;                           // "é" written as UTF-8 starts so
+  }
+  EXPECT_EQ(bareLineFeeds, 0u) << "expected CRLF line ends only";
+  EXPECT_GT(accented, 0u) << "expected accented letters as single bytes";
+  EXPECT_EQ(utf8Leads, 0u) << "expected no UTF-8 sequences";
+}
+
+TEST(MessageFile, AMissingFileHasItsOwnText) {
+  test::ScopedFolder empty;
+  EXPECT_EQ(LookupMessageFile(1, "FR"), "no message : file fenmsg.fdb not found");
+}
+
+TEST(MessageFile, IsReadFromTheWorkingDirectory) {
+  test::ScopedFolder folder;
+  folder.write("fenmsg.fdb", "<FDBRC>\r\n'ERROR'\r\n'FENWIX'\r\n'US'\r\n[1]\r\n'ici'\r\n");
+  EXPECT_EQ(LookupMessageFile(1, "FR"), "ici");
+  EXPECT_EQ(LookupMessageFile(2, "FR"), "no message : message error not found");
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// ReportError through the platform seam: what the message box shows, the order of the
+// platform calls, the system part of platform errors and the offer to stop.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "fenwix/error/error_context.h"
+#include "fenwix/fenwix.h"
+#include "fenwix/registry/registry.h"
+#include "tests/error/scoped_folder.h"
+#include "tests/support/win32_support.h"
+
+namespace {
+
+// The platform calls of one report, in the order they were made.
+std::vector<std::string> calls;
+DWORD fakeLastError = 0;
+const char* fakeSystemText = nullptr;  // nullptr: FormatMessageA fails
+HLOCAL allocatedText = nullptr;
+DWORD formatFlags = 0, formatId = 0, formatLanguage = 0;
+
+DWORD WINAPI FakeGetLastError() {
+  calls.push_back("GetLastError");
+  return fakeLastError;
+}
+
+DWORD WINAPI FakeFormatMessage(DWORD flags, LPCVOID, DWORD id, DWORD language, LPSTR buffer,
+                               DWORD, va_list*) {
+  calls.push_back("FormatMessageA");
+  formatFlags = flags;
+  formatId = id;
+  formatLanguage = language;
+  if (!fakeSystemText) return 0;
+  const std::string text = fakeSystemText;
+  allocatedText = LocalAlloc(LMEM_FIXED, text.size() + 1);
+  std::memcpy(allocatedText, text.c_str(), text.size() + 1);
+  *reinterpret_cast<LPSTR*>(buffer) = static_cast<LPSTR>(allocatedText);
+  return static_cast<DWORD>(text.size());
+}
+
+HLOCAL WINAPI FakeLocalFree(HLOCAL memory) {
+  calls.push_back(memory == allocatedText ? "LocalFree" : "LocalFree(other)");
+  return os::real().LocalFree(memory);
+}
+
+decltype(&::MessageBoxA) recorder = nullptr;
+int WINAPI LoggedMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
+  calls.push_back("MessageBoxA");
+  return recorder(owner, text, caption, style);
+}
+
+const char kDatabase[] =
+    "<FDBRC>\r\n\"ERROR\"\r\n\"FENWIX\"\r\n\"FR\"\r\n[1]\r\n\"Nom obligatoire vide\"\r\n"
+    "<FDBRC>\r\n\"ERROR\"\r\n\"FENWIX\"\r\n\"US\"\r\n[1]\r\n\"Required name is empty\"\r\n"
+    "<FDBRC>\r\n\"ERROR\"\r\n\"FENWIX\"\r\n\"US\"\r\n[1000]\r\n|Class not registered|\r\n"
+    "<FDBRC>\r\n\"ERROR\"\r\n\"FENWIX\"\r\n\"FR\"\r\n[999]\r\n\"neuf\"\r\n"
+    "<FDBRC>\r\n\"ERROR\"\r\n\"FENWIX\"\r\n\"FR\"\r\n[1999]\r\n\"dernier\"\r\n"
+    "<FDBRC>\r\n\"ERROR\"\r\n\"FENWIX\"\r\n\"FR\"\r\n[2000]\r\n\"hors plage\"\r\n";
+
+class ReportErrorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.write("fenmsg.fdb", kDatabase);
+    ResetRegistry();
+    test::RecordedMessageBoxes().clear();
+    test::SetMessageBoxAnswer(IDNO);
+    calls.clear();
+    fakeLastError = 0;
+    fakeSystemText = nullptr;
+    allocatedText = nullptr;
+    recorder = os::table().MessageBoxA;
+  }
+  void TearDown() override {
+    test::SetMessageBoxAnswer(IDNO);
+    test::TakeQuitMessage();
+    ResetRegistry();
+  }
+
+  // The text of the one message box the report showed.
+  std::string Shown() {
+    const auto& boxes = test::RecordedMessageBoxes();
+    EXPECT_EQ(boxes.size(), 1u);
+    return boxes.empty() ? std::string() : boxes.back().text;
+  }
+
+  test::ScopedFolder folder_;
+  os::Override<decltype(&::GetLastError)> lastError_{&os::Table::GetLastError, FakeGetLastError};
+  os::Override<decltype(&::FormatMessageA)> format_{&os::Table::FormatMessageA, FakeFormatMessage};
+  os::Override<decltype(&::LocalFree)> free_{&os::Table::LocalFree, FakeLocalFree};
+};
+
+TEST_F(ReportErrorTest, ACheckOfTheLibraryShowsFourLinesAndTheQuestion) {
+  SetErrorContext("calc.x", "FX_FormItemAdd");
+  const std::string returned = ReportError(1);
+  const std::string expected =
+      "Function : FX_FormItemAdd\n"
+      "Window name : calc.x\n"
+      "Error number : 1\n"
+      "Error msg : Nom obligatoire vide\n"
+      "\n"
+      "Do you want to stop the program ?";
+  EXPECT_EQ(Shown(), expected);
+  EXPECT_EQ(returned, expected);
+
+  const test::MessageBoxCall& box = test::RecordedMessageBoxes().back();
+  EXPECT_EQ(box.owner, nullptr);
+  EXPECT_EQ(box.caption, "Fenwix Error");
+  EXPECT_EQ(box.style, static_cast<UINT>(MB_YESNO | MB_ICONERROR))
+      << "expected Yes/No with the stop icon, got 0x" << std::hex << box.style;
+}
+
+TEST_F(ReportErrorTest, PlatformCodesReadTheLastErrorBeforeAnythingElse) {
+  os::Override<decltype(&::MessageBoxA)> logged(&os::Table::MessageBoxA, LoggedMessageBox);
+  for (int code : {1000, 1999}) {
+    calls.clear();
+    test::RecordedMessageBoxes().clear();
+    fakeLastError = 1400;
+    fakeSystemText = "Invalid window handle.\r\n";
+    SetErrorContext("Main", "FX_WindowMove");
+    ReportError(code);
+
+    const std::vector<std::string> expectedCalls = {"GetLastError", "FormatMessageA", "LocalFree",
+                                                     "MessageBoxA"};
+    EXPECT_EQ(calls, expectedCalls) << "code " << code;
+    EXPECT_EQ(formatFlags, static_cast<DWORD>(FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                                              FORMAT_MESSAGE_FROM_SYSTEM |
+                                              FORMAT_MESSAGE_IGNORE_INSERTS));
+    EXPECT_EQ(formatId, 1400u) << "expected the text of the last error";
+    EXPECT_EQ(formatLanguage, static_cast<DWORD>(MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT)));
+
+    const std::string message = code == 1000 ? "Class not registered" : "dernier";
+    EXPECT_EQ(Shown(), "Function : FX_WindowMove\nWindow name : Main\nError number : " +
+                           std::to_string(code) + "\nError msg : " + message +
+                           "\nSystem error : 1400\nSystem message : Invalid window handle.\r\n"
+                           "\n\nDo you want to stop the program ?");
+  }
+}
+
+TEST_F(ReportErrorTest, OtherCodesHaveNoSystemPart) {
+  for (int code : {999, 2000}) {
+    calls.clear();
+    test::RecordedMessageBoxes().clear();
+    SetErrorContext("Main", "FX_WindowMove");
+    ReportError(code);
+    EXPECT_TRUE(calls.empty()) << "code " << code << ": expected no last-error read, got "
+                               << (calls.empty() ? "" : calls.front());
+    EXPECT_EQ(Shown().find("System"), std::string::npos) << "code " << code;
+  }
+}
+
+TEST_F(ReportErrorTest, AFailedSystemTextStillShowsTheNumber) {
+  fakeLastError = 87;
+  SetErrorContext("Main", "FX_WindowMove");
+  ReportError(1000);
+  EXPECT_NE(Shown().find("System error : 87\nSystem message : \n\n"), std::string::npos) << Shown();
+  EXPECT_EQ(calls, (std::vector<std::string>{"GetLastError", "FormatMessageA"}))
+      << "expected no LocalFree without a buffer";
+}
+
+TEST_F(ReportErrorTest, AnEmptyContextNameShowsTheCurrentWindow) {
+  TheRegistry().CurrentWindowName = "Main";
+  SetErrorContext("", "FX_ResetFenwixIntl");
+  ReportError(1);
+  EXPECT_NE(Shown().find("\nWindow name : Main\n"), std::string::npos) << Shown();
+}
+
+TEST_F(ReportErrorTest, TheMessageComesFromUsWhenFrenchHasNone) {
+  SetErrorContext("Main", "FX_WindowMainCreate");
+  ReportError(1000);
+  EXPECT_NE(Shown().find("\nError msg : Class not registered\n"), std::string::npos) << Shown();
+}
+
+TEST_F(ReportErrorTest, MissingDatabaseAndMissingCode) {
+  SetErrorContext("calc", "FX_FormCreate");
+  ReportError(5);
+  EXPECT_NE(Shown().find("\nError msg : no message : message error not found\n"),
+            std::string::npos)
+      << Shown();
+
+  test::RecordedMessageBoxes().clear();
+  test::ScopedFolder empty;
+  ReportError(1);
+  EXPECT_NE(Shown().find("\nError msg : no message : file fenmsg.fdb not found\n"),
+            std::string::npos)
+      << Shown();
+}
+
+TEST_F(ReportErrorTest, YesPostsTheQuitMessageAndNoDoesNot) {
+  SetErrorContext("Main", "FX_WindowMove");
+  ReportError(4);
+  EXPECT_EQ(test::TakeQuitMessage(), -1) << "expected no quit message after No";
+
+  test::SetMessageBoxAnswer(IDYES);
+  ReportError(4);
+  EXPECT_EQ(test::TakeQuitMessage(), 0) << "expected a quit message with code 0 after Yes";
+  EXPECT_EQ(test::TakeQuitMessage(), -1) << "expected exactly one quit message";
+}
+
+}  // namespace
