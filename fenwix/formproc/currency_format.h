@@ -27,7 +27,9 @@ class CurrencyFormatState {
   void setCountry(int digits, int decimals, const std::string& country);
   // The layout of an item's FORMAT, such as 999999.88.
   void setFormat(const std::string& format);
-  void parse(const std::string& text);
+  // Reads a typed amount; text that is not a number leaves the amount empty (error 1).
+  void parse(const std::string& input);
+  // The amount in this layout; error 3 when integer digits had to be dropped.
   std::string format();
   std::int32_t error() const { return error_; }
   bool isEmpty() const { return empty_; }
@@ -56,6 +58,10 @@ class CurrencyFormatState {
   std::string symbol_;
   std::string blankText_;
   std::int32_t error_ = kOk;
+  // The typed integer had more digits than integerPart_ holds; it keeps the last ones.
+  bool highDigitsDropped_ = false;
+
+  void clearAmount();
 };
 
 #endif
