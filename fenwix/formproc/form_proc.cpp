@@ -9,6 +9,7 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/form_background.h"
 #include "fenwix/formproc/form_close.h"
+#include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
 #include "fenwix/registry/registry.h"
 
@@ -45,6 +46,9 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG: return FormStart(dialog, formName);
     case WM_SIZE: return FormSize(formName);
     case WM_CTLCOLORDLG: return FormBackground(formName);
+    case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+      return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
     case WM_SYSCOMMAND: return wParam == SC_CLOSE ? FormClose(dialog, formName) : 0;
     default: return 0;
   }
