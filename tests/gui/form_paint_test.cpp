@@ -10,6 +10,7 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/registry/registry.h"
 #include "tests/gui/gui_test_helpers.h"
+#include "tests/support/strict_delete.h"
 #include "tests/support/window_capture.h"
 #include "tests/support/win32_support.h"
 
@@ -210,11 +211,13 @@ TEST_F(FormPaintGui, FocusRectangleAndStatusBarFollowTheFocus) {
 
 TEST_F(FormPaintGui, RepaintsKeepTheGdiObjectsFlat) {
   test::GdiCounter counter;
+  test::StrictDelete strict;
   RepaintAll();
   const long afterOne = counter.live();
   for (int i = 0; i < 500; ++i) RepaintAll();
   EXPECT_EQ(counter.live(), afterOne) << "GDI objects grew over 500 repaints of the form";
   EXPECT_LE(afterOne, 4) << "expected at most the two edit fields' brush pairs";
+  EXPECT_EQ(strict.refusals(), 0) << "objects were deleted while still selected";
 }
 
 }  // namespace
