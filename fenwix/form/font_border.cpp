@@ -48,9 +48,9 @@ void FillRectangle(HDC dc, const RECT& rect, ColorValue color) {
     ReportError(1046);
 }
 
-// A closed line of width w whose outer edge lies on the rectangle's left and top and one
-// pixel inside its right and bottom: a pen is centred on its path, so the path moves in
-// by half the width (the larger half at the right and bottom, which are exclusive).
+// A closed line w pixels wide whose outer edge runs along the rectangle's first and last
+// columns and rows (right and bottom are exclusive): a pen is centred on its path, so the
+// path moves in by half the width, the larger half at the exclusive sides.
 ErrorCode DrawSolidLine(HDC dc, const RECT& rect, std::int32_t w, ColorValue color) {
   const std::int32_t left = WrapAdd(rect.left, w / 2);
   const std::int32_t top = WrapAdd(rect.top, w / 2);
