@@ -8,25 +8,13 @@
 #include "fenwix/error/procedure_context.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/form_background.h"
-#include "fenwix/formproc/form_close.h"
+#include "fenwix/formproc/form_callback.h"
+#include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
 #include "fenwix/registry/registry.h"
 
 namespace {
-
-// The application's first look at every message. Its exception counts as 0, so the
-// library goes on with the message.
-INT_PTR Before(const FormDef& form, const std::string& itemName, HWND dialog, UINT message,
-               WPARAM wParam, LPARAM lParam) {
-  if (!form.callback) return 0;
-  try {
-    return form.callback(form.name, itemName, fx::event::BEFORE, dialog, message, wParam,
-                         lParam);
-  } catch (...) {
-    return 0;
-  }
-}
 
 INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   ProcedureErrorContext context("", "FX_FormProcIntl");
@@ -34,12 +22,11 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   const FormDef form = FindWindowDef(formName);
   if (form.name.empty()) return 4;
 
-  // lParam names the control for the messages that come from one. A null handle names
-  // none, although every item still without a control (a data grid's, for ever) records
-  // exactly that.
-  const HWND control = reinterpret_cast<HWND>(lParam);
-  const std::string itemName = control ? FindItemNameByControl(formName, control) : "";
-  const INT_PTR answer = Before(form, itemName, dialog, message, wParam, lParam);
+  // The application's first look at every message; lParam names the control for the
+  // messages that come from one.
+  const std::string itemName = FindItemNameByControl(formName, reinterpret_cast<HWND>(lParam));
+  const INT_PTR answer =
+      RaiseEvent(form, itemName, fx::event::BEFORE, {dialog, message, wParam, lParam});
   if (answer) return answer;
 
   switch (message) {
@@ -49,7 +36,9 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
     case WM_DRAWITEM:
       return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
-    case WM_SYSCOMMAND: return wParam == SC_CLOSE ? FormClose(dialog, formName) : 0;
+    case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);
+    // The low four bits of a system command are the system's own.
+    case WM_SYSCOMMAND: return FormDialogCommand(dialog, formName, wParam & 0xFFF0);
     default: return 0;
   }
 }

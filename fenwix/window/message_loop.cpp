@@ -6,11 +6,16 @@
 
 namespace {
 
-// The window whose children the Tab and arrow keys move between: the one the library
-// works on (the main window, which holds the form), and only while a form is current.
+// The window whose children the Tab and arrow keys move between, only while a form is
+// current: the form's own dialog when it has one on the screen, else the window the
+// library works on (the main window, which holds the form). The dialog manager sends the
+// Return key's IDOK to the window it is given, so only the form's dialog lets the form
+// move on to its next field; and a framed form is no child of the main window at all.
 HWND NavigationWindow() {
   const Registry& registry = TheRegistry();
   if (registry.CurrentFormName.empty()) return nullptr;
+  const HWND dialog = FindWindowDef(registry.CurrentFormName).handle;
+  if (dialog && os::IsWindow(dialog)) return dialog;
   return FindWindowDef(registry.CurrentWindowName).handle;
 }
 

@@ -239,19 +239,26 @@ BOOL WINAPI RecordDialogMessage(HWND window, LPMSG) {
   return FALSE;
 }
 
-TEST_F(MainWindowMessagesTest, NavigationUsesTheMainWindowWhileAFormIsCurrent) {
+TEST_F(MainWindowMessagesTest, NavigationUsesTheFormOrTheMainWindowWhileAFormIsCurrent) {
   os::Override<decltype(&::IsDialogMessageA)> record(&os::Table::IsDialogMessageA,
                                                      RecordDialogMessage);
+  const HWND formWindow = CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 10, 10, window_, nullptr,
+                                        nullptr, nullptr);
+  WindowDef shown;
+  shown.name = "shown";
+  shown.handle = formWindow;
+  StoreWindowDef("shown", shown);
   struct Case {
     const char* what;
     const char* currentForm;
     const char* currentWindow;
-    bool offered;
+    HWND offered;
   };
   const Case cases[] = {
-      {"no current form", "", nullptr, false},
-      {"a current form", "f", nullptr, true},
-      {"no window of that name", "f", "nowhere", false},
+      {"no current form", "", nullptr, nullptr},
+      {"a current form without a dialog", "f", nullptr, window_},
+      {"a current form with its dialog", "shown", nullptr, formWindow},
+      {"no window of that name", "f", "nowhere", nullptr},
   };
   for (const Case& c : cases) {
     navigated.clear();
@@ -262,10 +269,11 @@ TEST_F(MainWindowMessagesTest, NavigationUsesTheMainWindowWhileAFormIsCurrent) {
     EXPECT_EQ(FX_MessageLoop(), 0) << c.what;
     ASSERT_EQ(navigated.size(), c.offered ? 1u : 0u) << c.what;
     if (c.offered) {
-      EXPECT_EQ(navigated[0], window_) << c.what;
+      EXPECT_EQ(navigated[0], c.offered) << c.what;
     }
   }
   TheRegistry().CurrentWindowName = name_;
+  DestroyWindow(formWindow);
 }
 
 TEST_F(MainWindowMessagesTest, ZDestroyingTheMainWindowEndsTheLoopWithZero) {
