@@ -231,6 +231,12 @@ TEST_F(CalcScreen, KeyThatLosesTheFocusShowsNoFocusRectangle) {
   const auto shot = Shot();
   EXPECT_EQ(FocusDots(*shot, "7", face), 0) << "\"7\" keeps its focus rectangle";
   EXPECT_GT(FocusDots(*shot, "8", face), 5) << "\"8\" shows no focus rectangle";
+  // The clicks reached the calculator, and the display was drawn again at once.
+  const CalcItemRow& d = Row(kDisplayItemName);
+  const Box digits = Find(*shot, RECT{d.x + 2, d.y + 2, d.x + d.width - 2, d.y + d.height - 2}, IsDark);
+  EXPECT_EQ(FindItemDef(kCalcFormName, kDisplayItemName).value, "78");
+  EXPECT_GE(digits.right - digits.left, 16) << "the display does not show two characters";
+  EXPECT_GE(digits.right, d.x + d.width - 2 - 4) << "\"78\" is not at the right";
   Click("C/CE");
   EXPECT_EQ(FocusDots(*Shot(), "8", face), 0) << "\"8\" keeps its focus rectangle";
 }
