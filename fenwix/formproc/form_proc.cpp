@@ -10,6 +10,7 @@
 #include "fenwix/formproc/form_background.h"
 #include "fenwix/formproc/form_callback.h"
 #include "fenwix/formproc/form_events.h"
+#include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
 #include "fenwix/registry/registry.h"
 
@@ -32,6 +33,9 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG: return FormStart(dialog, formName);
     case WM_SIZE: return FormSize(formName);
     case WM_CTLCOLORDLG: return FormBackground(formName);
+    case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+      return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
     case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);
     // The low four bits of a system command are the system's own.
     case WM_SYSCOMMAND: return FormDialogCommand(dialog, formName, wParam & 0xFFF0);
