@@ -11,9 +11,7 @@ namespace {
 const char kForm[] = "gallery";
 
 // Sequence numbers give the order in which the controls are made, and so the Tab order:
-// the labels first, then the fields and buttons from top to bottom. A field checked on
-// exit is followed by a control that is not, so that giving the focus back never sends
-// a second field through its own check.
+// the labels first, then the fields and buttons from top to bottom.
 const ItemRow kItems[] = {
     {"title", fx::item::STATIC, 1, 10, 6, 620, 30,
      "value=Fenwix Gallery: every item type, field type and event;txhpos=center;"
