@@ -45,6 +45,8 @@ ErrorCode Freed(HGLOBAL block) { return os::GlobalFree(block) ? 1022 : 0; }
 ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, int left,
                         int width, int height, FormCallback callback) {
   SetErrorContext(formName, "FX_FormCreate");
+  // A modal form opened from another form's callback is current only while it is shown.
+  const std::string opener = TheRegistry().CurrentFormName;
   // Set before any check: the form procedure finds its form through this name.
   TheRegistry().CurrentFormName = formName;
 
@@ -76,6 +78,9 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
     // the platform's failure to show it.
     const INT_PTR ended =
         os::DialogBoxIndirectParamA(instance, dialogTemplate, mainWindow, FX_FormProcIntl, 0);
+    // The form that opened this one is served again; without this it would answer no
+    // message, paint no item and raise no event for the rest of the run.
+    TheRegistry().CurrentFormName = opener;
     if (ended == -1) {
       os::GlobalFree(block);
       return 1021;
