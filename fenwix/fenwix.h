@@ -139,6 +139,14 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
                         int width, int height, FormCallback callback);
 ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string key,
                          std::string value);
+
+// Why a form last closed: "OK" or "CANCEL" (its button of that role), or "CLOSE" (the close
+// box, Alt+F4). Empty while the form has never closed, and for an unknown form.
+std::string FX_FormCloseReason(std::string formName);
+// The text a field held when the user last left it, as the library recorded it (cut to
+// LENGTH for a text field; as typed, before rewriting, for a date or an amount). Empty
+// before the first exit, and for an unknown item.
+std::string FX_FormItemText(std::string formName, std::string itemName);
 #endif
 
 #endif  // FENWIX_FENWIX_H

@@ -54,6 +54,7 @@ std::vector<std::string> FormItemNames(const std::string& formName) {
 
 std::string FindItemNameByControl(const std::string& formName, HWND control) {
   std::string itemName;
+  if (!control) return itemName;
   for (const auto& entry : TheRegistry().items) {
     if (entry.second.control == control && SplitItemKey(entry.first, formName, itemName))
       return itemName;

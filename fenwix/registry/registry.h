@@ -89,7 +89,9 @@ void StoreItemDef(const std::string& itemKey, const ItemDef& record);
 // The names of a form's items, in key order.
 std::vector<std::string> FormItemNames(const std::string& formName);
 
-// The name of the form's item whose control is the given window, or the empty text.
+// The name of the form's item whose control is the given window, or the empty text. A
+// null window names no item, although every item still without a control (a data grid's,
+// for ever) records exactly that.
 std::string FindItemNameByControl(const std::string& formName, HWND control);
 
 // Empties both maps and the three names.

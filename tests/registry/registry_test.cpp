@@ -67,6 +67,9 @@ TEST_F(RegistryTest, ItemOfAControlIsFoundWithinItsFormOnly) {
   EXPECT_EQ(FindItemNameByControl("other", control), "b");
   EXPECT_EQ(FindItemNameByControl("f", reinterpret_cast<HWND>(0x99)), "");
   EXPECT_EQ(FindItemNameByControl("g", control), "");
+
+  StoreItemDef(ItemKey("f", "grid"), ItemDef());  // no control yet
+  EXPECT_EQ(FindItemNameByControl("f", nullptr), "");
 }
 
 TEST_F(RegistryTest, StoreReplacesTheWholeRecord) {

@@ -1,0 +1,32 @@
+# Installs the library as a CMake package: the public header, libfenwix.a, the message
+# database and a configuration that lets another mingw-w64 project write
+#   find_package(Fenwix 1.0 REQUIRED)
+#   target_link_libraries(app PRIVATE Fenwix::fenwix)
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(FENWIX_CONFIG_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Fenwix)
+
+# Installed programs include <fenwix/fenwix.h>, as the library's own sources do.
+target_include_directories(fenwix PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+
+install(TARGETS fenwix EXPORT FenwixTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/fenwix/fenwix.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/fenwix)
+# A program reads fenmsg.fdb from its current directory; the package ships the library's
+# own texts for programs to copy next to themselves.
+install(FILES ${PROJECT_SOURCE_DIR}/data/fenmsg.fdb
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fenwix)
+install(EXPORT FenwixTargets NAMESPACE Fenwix:: DESTINATION ${FENWIX_CONFIG_DIR})
+
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/FenwixConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/FenwixConfig.cmake
+  INSTALL_DESTINATION ${FENWIX_CONFIG_DIR}
+  PATH_VARS CMAKE_INSTALL_DATADIR)
+# Any 1.x is compatible with 1.0: calls are only ever added within a major version.
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/FenwixConfigVersion.cmake
+  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/FenwixConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/FenwixConfigVersion.cmake
+        DESTINATION ${FENWIX_CONFIG_DIR})

@@ -1,0 +1,57 @@
+// The modal form's items, its creation and its callback.
+#include "details_form.h"
+
+#include "event_log.h"
+#include "item_table.h"
+
+namespace gallery {
+namespace {
+
+const char kForm[] = "details";
+
+const ItemRow kItems[] = {
+    {"heading", fx::item::STATIC, 1, 10, 8, 340, 36,
+     "value=A framed, modal form with its own fields and status bar. Close it with the "
+     "close box, OK or Cancel.;ftname=Arial;ftsize=9"},
+    {"commentLabel", fx::item::STATIC, 2, 10, 56, 80, 20, "value=Comment;ftname=Arial;ftsize=9"},
+    {"dueLabel", fx::item::STATIC, 3, 10, 88, 80, 20, "value=Due date;ftname=Arial;ftsize=9"},
+    {"urgentLabel", fx::item::STATIC, 4, 115, 120, 120, 20, "value=Urgent;ftname=Arial;ftsize=9"},
+    {"comment", fx::item::EDIT, 5, 95, 52, 250, 24,
+     "type=string;length=30;remark=Any comment, up to 30 characters"},
+    {"due", fx::item::EDIT, 6, 95, 84, 120, 24, "type=date;format=dd.mm.yy;remark=A date as dd.mm.yy"},
+    {"urgent", fx::item::CHECKSYS, 7, 95, 122, 14, 14, ""},
+    {"ok", fx::item::BUTTON, 8, 155, 150, 90, 30, "button=OK;value=OK;remark=Closes with the reason OK"},
+    {"cancel", fx::item::BUTTON, 9, 255, 150, 90, 30,
+     "button=CANCEL;value=Cancel;remark=Closes with the reason CANCEL"},
+};
+
+std::intptr_t DetailsCallback(std::string form, std::string item, std::string event,
+                              HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    LogEvent(form, item, event, message, wParam, lParam);
+    WatchStatusBar(form, dialog);
+    if (event == fx::event::BEFORE && message == WM_SHOWWINDOW && wParam)
+      LogLayout(form, dialog, TableOf(kItems));
+  } catch (...) {
+    // An exception must not unwind through the dialog manager; the event is dropped.
+  }
+  return 0;
+}
+
+}  // namespace
+
+ErrorCode DeclareDetailsForm() { return DeclareItems(kForm, TableOf(kItems)); }
+
+std::string RunDetailsForm() {
+  // A modal form returns only once it is closed; a framed form is centred whatever its
+  // position.
+  const ErrorCode code = FX_FormCreate(
+      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white", 0, 0, 360, 230,
+      DetailsCallback);
+  if (code != 0) ReportError(code);
+  const std::string reason = FX_FormCloseReason(kForm);
+  Line("closed " + std::string(kForm) + " reason=[" + reason + "] -> " + std::to_string(code));
+  return reason;
+}
+
+}  // namespace gallery

@@ -1,0 +1,20 @@
+// The gallery's second form, "details": framed, modal, with its own fields and status
+// bar, opened from the main form's "Details..." button.
+#ifndef GALLERY_DETAILS_FORM_H
+#define GALLERY_DETAILS_FORM_H
+
+#include <string>
+
+#include "fenwix/fenwix.h"
+
+namespace gallery {
+
+// Declares the form's items once; the form can then be opened again and again.
+ErrorCode DeclareDetailsForm();
+
+// Shows the form and returns, once it is closed, the reason it closed with.
+std::string RunDetailsForm();
+
+}  // namespace gallery
+
+#endif

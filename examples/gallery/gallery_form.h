@@ -1,0 +1,18 @@
+// The gallery's main form, "gallery": one item of every type and field type in three
+// columns (labels and borders, fields, buttons), and the callback that answers it.
+#ifndef GALLERY_GALLERY_FORM_H
+#define GALLERY_GALLERY_FORM_H
+
+#include "fenwix/fenwix.h"
+
+namespace gallery {
+
+// Declares the form's items; returns the first failure's code, or 0.
+ErrorCode DeclareGalleryForm();
+
+// Creates the form as a frameless child of the main window, with a status bar.
+ErrorCode CreateGalleryForm();
+
+}  // namespace gallery
+
+#endif

@@ -1,0 +1,103 @@
+// FX_FormCreate: a declared form turned into a dialog, modeless inside the main window or
+// framed, modeless or modal. The items' controls are made by the form procedure when the
+// dialog starts.
+#include <string>
+
+#include "fenwix/error/error_context.h"
+#include "fenwix/error/reported.h"
+#include "fenwix/fenwix.h"
+#include "fenwix/form/dialog_template.h"
+#include "fenwix/formproc/form_proc.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/props/property_string.h"
+#include "fenwix/props/value_convert.h"
+#include "fenwix/registry/registry.h"
+#include "fenwix/window/library_state.h"
+
+namespace {
+
+constexpr char kDefaultCaption[] = "Fenwix Form";
+
+// The form's record as its properties describe it, before the dialog exists.
+FormDef FormRecord(const std::string& formName, const std::string& properties,
+                   FormCallback callback, FormFrame& frame) {
+  FormDef form;
+  form.name = formName;
+  form.callback = callback;
+  std::string colorName = GetProperty(fx::key::BKCOL, properties);
+  if (colorName.empty()) colorName = "white";
+  form.backColor = ColorFromText(colorName);
+  // Only this exact lower-case word takes the frame off.
+  frame.framed = GetProperty(fx::key::EDGE, properties) != "false";
+  frame.caption = GetProperty(fx::key::NAME, properties);
+  if (frame.caption.empty()) frame.caption = kDefaultCaption;
+  form.hasStatusBar = !IsFalseText(GetProperty(fx::key::STBAR, properties));
+  form.modal = IsTrueText(GetProperty(fx::key::MODAL, properties));
+  return form;
+}
+
+// Freed once the platform has made the dialog from it; only the template's freeing can
+// fail a dialog that exists or has been shown.
+ErrorCode Freed(HGLOBAL block) { return os::GlobalFree(block) ? 1022 : 0; }
+
+}  // namespace
+
+ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, int left,
+                        int width, int height, FormCallback callback) {
+  SetErrorContext(formName, "FX_FormCreate");
+  // A modal form opened from another form's callback is current only while it is shown.
+  const std::string opener = TheRegistry().CurrentFormName;
+  // Set before any check: the form procedure finds its form through this name.
+  TheRegistry().CurrentFormName = formName;
+
+  if (formName.empty()) return Reported(1);
+  if (FindWindowDef(formName).handle) return Reported(2);
+  if (formName.find('.') != std::string::npos) return Reported(26);
+  const HWND mainWindow = FindWindowDef(TheRegistry().MainWindowName).handle;
+  if (!mainWindow) return Reported(5);
+
+  FormFrame frame;
+  frame.top = top;
+  frame.left = left;
+  frame.width = width;
+  frame.height = height;
+  const FormDef form = FormRecord(formName, properties, callback, frame);
+
+  HGLOBAL block = nullptr;
+  const ErrorCode built = BuildDialogTemplate(frame, block);
+  if (built) return built;
+
+  // Stored before the dialog exists: its procedure reads the callback, the colour and
+  // the flags while the platform creates it.
+  StoreWindowDef(formName, form);
+  const HINSTANCE instance = TheLibrary().instance;
+  const LPCDLGTEMPLATEA dialogTemplate = static_cast<LPCDLGTEMPLATEA>(block);
+
+  if (form.modal) {
+    // Returns once the form has been closed, with the value it was ended with; -1 is
+    // the platform's failure to show it.
+    const INT_PTR ended =
+        os::DialogBoxIndirectParamA(instance, dialogTemplate, mainWindow, FX_FormProcIntl, 0);
+    // The form that opened this one is served again; without this it would answer no
+    // message, paint no item and raise no event for the rest of the run.
+    TheRegistry().CurrentFormName = opener;
+    if (ended == -1) {
+      os::GlobalFree(block);
+      return 1021;
+    }
+    return Freed(block);
+  }
+
+  const HWND dialog =
+      os::CreateDialogIndirectParamA(instance, dialogTemplate, mainWindow, FX_FormProcIntl, 0);
+  if (!dialog) {
+    os::GlobalFree(block);
+    return 1021;
+  }
+  // Only the handle is written: the record as it now stands holds what the procedure
+  // recorded during creation, the status bar's window among it.
+  FormDef created = FindWindowDef(formName);
+  created.handle = dialog;
+  StoreWindowDef(formName, created);
+  return Freed(block);
+}

@@ -1,0 +1,20 @@
+// The one platform control that shows an item of a form, created inside the form's
+// dialog from the item's record.
+#ifndef FENWIX_FORM_ITEM_CONTROLS_H
+#define FENWIX_FORM_ITEM_CONTROLS_H
+
+#include <windows.h>
+
+#include <string>
+
+#include "fenwix/fenwix.h"
+
+// The status bar's control id; items take their sequence number + 101, above it.
+inline constexpr int kStatusBarId = 100;
+inline constexpr int kItemIdBase = 101;
+
+// Creates the item's control as a child of dialog and records its window and id in the
+// item's record. A DATAGRID item gets no control. Codes 18, 26, 1001, 1003, reported.
+ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemName);
+
+#endif

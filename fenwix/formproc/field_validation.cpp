@@ -1,0 +1,67 @@
+// Validation of a field on exit.
+#include "fenwix/formproc/field_validation.h"
+
+#include "fenwix/fenwix.h"
+#include "fenwix/formproc/form_events.h"
+#include "fenwix/platform/platform.h"
+
+namespace {
+
+std::string ValidateString(ItemDef& item) {
+  if (item.length > 0 && item.currentText.size() > static_cast<std::size_t>(item.length))
+    item.currentText.resize(static_cast<std::size_t>(item.length));
+  os::SetWindowTextA(item.control, item.currentText.c_str());
+  if (item.currentText.empty() && item.notNull) {
+    os::SetFocus(item.control);
+    return kRequiredInput;
+  }
+  return std::string();
+}
+
+std::string ValidateDate(ItemDef& item) {
+  DateValue date;
+  date.setFormat(item.format);
+  date.parse(item.currentText);
+  item.date = date;
+  switch (date.error()) {
+    case DateValue::kOk:
+      os::SetWindowTextA(item.control, item.date.format("").c_str());
+      return std::string();
+    case DateValue::kEmpty:
+      if (!item.notNull) return std::string();
+      os::SetFocus(item.control);
+      return kRequiredInput;
+    default:
+      // An impossible date keeps the user in the field; the field's remark says what it wants.
+      os::SetFocus(item.control);
+      return std::string();
+  }
+}
+
+std::string ValidateCurrency(ItemDef& item) {
+  CurrencyFormatState amount;
+  amount.setFormat(item.format);
+  amount.parse(item.currentText);
+  std::string status;
+  if (amount.error() == CurrencyFormatState::kOk) {
+    // Cutting the most significant digits (error 3) is not the user's mistake to report.
+    os::SetWindowTextA(item.control, amount.format().c_str());
+  } else {
+    status = kInvalidInput;
+    os::SetFocus(item.control);
+  }
+  if (amount.isEmpty() && item.notNull) {
+    status = kRequiredInput;
+    os::SetFocus(item.control);
+  }
+  item.currency = amount;
+  return status;
+}
+
+}  // namespace
+
+std::string ValidateField(ItemDef& item) {
+  if (item.fieldType == fx::field::DATE) return ValidateDate(item);
+  if (item.fieldType == fx::field::CURRENCY) return ValidateCurrency(item);
+  return ValidateString(item);
+}

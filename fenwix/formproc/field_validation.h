@@ -1,0 +1,17 @@
+// Checks the text of a field when the user leaves it, by the field's type: a STRING is cut
+// to its LENGTH, a DATE and a CURRENCY amount are read under the field's FORMAT and
+// written back in their normal form.
+#ifndef FENWIX_FORMPROC_FIELD_VALIDATION_H
+#define FENWIX_FORMPROC_FIELD_VALIDATION_H
+
+#include <string>
+
+#include "fenwix/registry/registry.h"
+
+// Validates item.currentText (cutting a STRING to its LENGTH), writes the normalised text
+// into the control, records the DATE or CURRENCY value in the item, and gives the focus
+// back to the control when the entry cannot stay. Returns the status text: empty,
+// "Saisie obligatoire" or "Saisie incorrecte".
+std::string ValidateField(ItemDef& item);
+
+#endif

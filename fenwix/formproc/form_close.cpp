@@ -1,0 +1,55 @@
+// The close of a form. Afterwards the form's record keeps its close reason for the
+// application and no window handles, so the form can be created again.
+#include "fenwix/formproc/form_close.h"
+
+#include "fenwix/error/reported.h"
+#include "fenwix/formproc/form_background.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/registry/registry.h"
+
+namespace {
+
+constexpr char kCloseReason[] = "CLOSE";
+
+// Releases the brushes recorded for the items' colours and forgets them, so that a form
+// created again never hands a deleted (and maybe reused) handle to DeleteObject.
+void ReleaseItemBrushes(const std::string& formName) {
+  for (const std::string& itemName : FormItemNames(formName)) {
+    ItemDef item = FindItemDef(formName, itemName);
+    if (!item.backBrush && !item.textBrush) continue;
+    if (item.backBrush) os::DeleteObject(item.backBrush);
+    if (item.textBrush) os::DeleteObject(item.textBrush);
+    item.backBrush = nullptr;
+    item.textBrush = nullptr;
+    StoreItemDef(ItemKey(formName, itemName), item);
+  }
+}
+
+}  // namespace
+
+INT_PTR FormClose(HWND dialog, const std::string& formName) {
+  FormDef form = FindWindowDef(formName);
+  if (form.closeReason.empty()) form.closeReason = kCloseReason;
+  StoreWindowDef(formName, form);
+
+  // A status bar that could not be created has nothing to destroy.
+  if (form.hasStatusBar && form.statusBar && !os::DestroyWindow(form.statusBar))
+    Reported(1037);
+  if (form.modal) {
+    if (!os::EndDialog(dialog, 0)) Reported(1025);
+  } else if (!os::DestroyWindow(dialog)) {
+    Reported(1037);
+  }
+  TheRegistry().CurrentFormName.clear();
+
+  ReleaseItemBrushes(formName);
+  ReleaseFormBackground(formName);
+
+  // Without this, a closed modeless form would keep its dead window as its handle and
+  // could never be created again.
+  FormDef closed = FindWindowDef(formName);
+  closed.handle = nullptr;
+  closed.statusBar = nullptr;
+  StoreWindowDef(formName, closed);
+  return 1;
+}

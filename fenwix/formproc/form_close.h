@@ -1,0 +1,15 @@
+// Closing a form: its close reason, its status bar and dialog gone, its brushes released.
+#ifndef FENWIX_FORMPROC_FORM_CLOSE_H
+#define FENWIX_FORMPROC_FORM_CLOSE_H
+
+#include <windows.h>
+
+#include <string>
+
+// The close command (WM_SYSCOMMAND with SC_CLOSE): records "CLOSE" unless a reason is
+// already recorded, destroys the status bar, ends a modal dialog or destroys a modeless
+// one, empties CurrentFormName and releases the brushes of the form and its items.
+// Failures (1037, 1025) are reported and the close goes on. Result 1.
+INT_PTR FormClose(HWND dialog, const std::string& formName);
+
+#endif

@@ -1,0 +1,168 @@
+// Turns the notifications of a form's controls into the application's events.
+#include "fenwix/formproc/form_events.h"
+
+#include "fenwix/fenwix.h"
+#include "fenwix/formproc/field_validation.h"
+#include "fenwix/formproc/form_callback.h"
+#include "fenwix/formproc/form_close.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/registry/registry.h"
+
+FocusSnapshot& TheFocusSnapshot() {
+  static FocusSnapshot snapshot;
+  return snapshot;
+}
+
+namespace {
+
+// The item whose exit is giving the focus back to its control. Moving the focus back makes
+// the platform take it from whichever control was receiving it, which the user never
+// reached: that control's exit is not the user's, so it is neither validated nor reported
+// (it would also wipe the status text that tells the user what went wrong).
+std::string returningFocusTo;
+
+class FocusReturn {
+ public:
+  explicit FocusReturn(const std::string& itemKey) : saved_(returningFocusTo) {
+    returningFocusTo = itemKey;
+  }
+  ~FocusReturn() { returningFocusTo = saved_; }
+
+ private:
+  std::string saved_;
+};
+
+bool IsTypedField(const ItemDef& item) {
+  return item.fieldType == fx::field::STRING || item.fieldType == fx::field::DATE ||
+         item.fieldType == fx::field::CURRENCY;
+}
+
+// Puts a text into the form's status bar, when it has one.
+void ShowStatus(const FormDef& form, const std::string& text) {
+  if (form.hasStatusBar && form.statusBar)
+    os::SendMessageA(form.statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// An OK or CANCEL button records its role and closes the form through the same path as
+// the close box, so the application sees the close command too.
+INT_PTR CloseByButton(HWND dialog, const std::string& formName, const std::string& reason) {
+  FormDef form = FindWindowDef(formName);
+  form.closeReason = reason;
+  StoreWindowDef(formName, form);
+  os::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return 1;
+}
+
+INT_PTR Click(const EventMessage& message, const FormDef& form, const std::string& itemName,
+              bool& handled) {
+  handled = true;
+  const ItemDef item = FindItemDef(form.name, itemName);
+  if (item.type == fx::item::BUTTON && item.button == fx::word::OK)
+    return CloseByButton(message.dialog, form.name, fx::word::OK);
+  if (item.type == fx::item::BUTTON && item.button == fx::word::CANCEL)
+    return CloseByButton(message.dialog, form.name, fx::word::CANCEL);
+  if (item.type == fx::item::CHECKSYS && form.callback) {
+    ItemDef checked = item;
+    checked.checkState = os::SendMessageA(item.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    StoreItemDef(ItemKey(form.name, itemName), checked);
+    const INT_PTR result = RaiseEvent(form, itemName, fx::event::ITEMCHG, message);
+    return result ? result : 1;
+  }
+  if (item.type == fx::item::BUTTON && form.callback) {
+    const INT_PTR result = RaiseEvent(form, itemName, fx::event::ITEMCLIC, message);
+    return result ? result : 1;
+  }
+  handled = false;
+  return 0;
+}
+
+INT_PTR Focus(const FormDef& form, const std::string& itemName) {
+  const ItemDef item = FindItemDef(form.name, itemName);
+  ShowStatus(form, form.statusText.empty() ? item.remark : form.statusText);
+  TheFocusSnapshot() = FocusSnapshot{item.currentText, item.checkState};
+  return 1;
+}
+
+INT_PTR Exit(const EventMessage& message, const std::string& formName,
+             const std::string& itemName) {
+  ItemDef item = FindItemDef(formName, itemName);
+  std::string statusText;
+  if (IsTypedField(item)) {
+    char text[1024] = {0};
+    os::GetDlgItemTextA(message.dialog, item.controlId, text, sizeof text);
+    item.currentText = text;
+    const FocusReturn guard(ItemKey(formName, itemName));
+    statusText = ValidateField(item);
+  }
+
+  // Nested messages (the focus given back, the text written back and repainted) may have
+  // changed both records meanwhile: store only what the exit itself decided.
+  FormDef form = FindWindowDef(formName);
+  form.statusText = statusText;
+  StoreWindowDef(formName, form);
+  ItemDef stored = FindItemDef(formName, itemName);
+  stored.currentText = item.currentText;
+  stored.date = item.date;
+  stored.currency = item.currency;
+  StoreItemDef(ItemKey(formName, itemName), stored);
+
+  if (form.callback) {
+    const FocusSnapshot& snapshot = TheFocusSnapshot();
+    if (stored.currentText != snapshot.text || stored.checkState != snapshot.checkState) {
+      const INT_PTR result = RaiseEvent(form, itemName, fx::event::ITEMCHG, message);
+      if (result) return result;
+    }
+    const INT_PTR result = RaiseEvent(form, itemName, fx::event::ITEMEXIT, message);
+    if (result) return result;
+  }
+  return 1;
+}
+
+}  // namespace
+
+INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam) {
+  const EventMessage message{dialog, WM_COMMAND, wParam, lParam};
+  const FormDef form = FindWindowDef(formName);
+  const std::string itemName = FindItemNameByControl(formName, reinterpret_cast<HWND>(lParam));
+  const WORD notification = HIWORD(wParam);
+
+  // An owner-drawn button reports the second of two quick clicks as a double click; for
+  // the user it is one more press of the key, so it counts as a click.
+  const bool buttonPress =
+      notification == BN_CLICKED ||
+      (notification == BN_DOUBLECLICKED &&
+       FindItemDef(formName, itemName).type == fx::item::BUTTON);
+
+  if (buttonPress) {
+    bool handled = false;
+    const INT_PTR result = Click(message, form, itemName, handled);
+    if (handled) return result;
+  } else {
+    switch (notification) {
+      case CBN_SETFOCUS:
+      case BN_SETFOCUS:
+      case BN_KILLFOCUS:
+      case EN_SETFOCUS:
+        return Focus(form, itemName);
+      case CBN_SELCHANGE:
+      case CBN_KILLFOCUS:
+      case EN_KILLFOCUS:
+        if (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName))
+          return 1;
+        return Exit(message, formName, itemName);
+      default:
+        break;
+    }
+  }
+  return FormDialogCommand(dialog, formName, wParam);
+}
+
+INT_PTR FormDialogCommand(HWND dialog, const std::string& formName, WPARAM command) {
+  if (command == IDOK) {
+    // The dialog manager sends IDOK for the Return key: move on instead of closing.
+    if (os::GetKeyState(VK_RETURN)) os::PostMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
+    return 1;
+  }
+  if (command == SC_CLOSE) return FormClose(dialog, formName);
+  return 0;
+}

@@ -1,0 +1,27 @@
+// WM_COMMAND of a form: clicks on buttons and check boxes, focus changes, the exit from a
+// field with its validation, and the commands of the dialog manager.
+#ifndef FENWIX_FORMPROC_FORM_EVENTS_H
+#define FENWIX_FORMPROC_FORM_EVENTS_H
+
+#include <windows.h>
+
+#include <string>
+
+// The control's recorded text and check state when it last got the focus; the exit from
+// a field raises "ITEMCHG" when either differs.
+struct FocusSnapshot {
+  std::string text;
+  bool checkState = false;
+};
+FocusSnapshot& TheFocusSnapshot();
+
+inline constexpr const char kRequiredInput[] = "Saisie obligatoire";
+inline constexpr const char kInvalidInput[] = "Saisie incorrecte";
+
+INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam);
+
+// Shared by WM_COMMAND and WM_SYSCOMMAND: Return moves to the next control, SC_CLOSE
+// closes the form, anything else (Escape's IDCANCEL included) is left alone.
+INT_PTR FormDialogCommand(HWND dialog, const std::string& formName, WPARAM command);
+
+#endif

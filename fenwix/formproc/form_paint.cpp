@@ -1,0 +1,135 @@
+// Colours of edit fields and the painting of owner-drawn items, read afresh from the
+// registry at every message. Everything made for one paint is released in that paint.
+#include "fenwix/formproc/form_paint.h"
+
+#include <climits>
+
+#include "fenwix/form/font_border.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/props/value_convert.h"
+#include "fenwix/props/wrapping.h"
+
+namespace {
+
+// Replaces a recorded colour brush by a new one. The old one was returned for the
+// previous colour message of the same control and is no longer in use; keeping every
+// one would grow the process's GDI objects with each repaint of the field.
+HBRUSH RenewBrush(HBRUSH previous, ColorValue color) {
+  HBRUSH brush = os::CreateSolidBrush(static_cast<COLORREF>(color));
+  if (!brush) ReportError(1028);
+  if (previous) os::DeleteObject(previous);
+  return brush;
+}
+
+UINT TextFormat(const ItemDef& item) {
+  if (item.type == fx::item::BUTTON) return DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  UINT flags = item.hAlign == 0 ? DT_CENTER : item.hAlign == 1 ? DT_RIGHT : DT_LEFT;
+  if (item.vAlign == 0) {
+    flags |= DT_VCENTER | DT_SINGLELINE;  // DrawText centres vertically single lines only
+  } else if (item.vAlign == 1) {
+    flags |= DT_BOTTOM | DT_SINGLELINE | DT_WORDBREAK;
+  } else {
+    flags |= DT_WORDBREAK;  // from the top, wrapped at word boundaries
+  }
+  return flags;
+}
+
+// The focus rectangle inside a button's raised edge, kept within the button when the
+// button is too small for the margins.
+RECT FocusRect(const RECT& item) {
+  RECT focus = {WrapAdd(item.left, 5), WrapAdd(item.top, 5), WrapSub(item.right, 4),
+                WrapSub(item.bottom, 4)};
+  if (focus.left < 1) focus.left = 1;
+  if (focus.top < 1) focus.top = 1;
+  if (focus.right < 1) focus.right = item.right;
+  if (focus.bottom < 1) focus.bottom = item.bottom;
+  return focus;
+}
+
+}  // namespace
+
+INT_PTR FormColorEdit(const std::string& formName, const std::string& itemName, HDC dc) {
+  ItemDef item = FindItemDef(formName, itemName);
+  if (item.type.empty()) return 0;
+
+  const ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
+  item.textBrush = RenewBrush(item.textBrush, text);
+  if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1029);
+
+  const ColorValue back = item.backColor == kNoColor ? ColorFromText("white") : item.backColor;
+  item.backBrush = RenewBrush(item.backBrush, back);
+  if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);
+
+  StoreItemDef(ItemKey(formName, itemName), item);
+  return reinterpret_cast<INT_PTR>(item.backBrush);
+}
+
+INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRAWITEMSTRUCT& draw) {
+  const std::string itemName = FindItemNameByControl(formName, draw.hwndItem);
+  const ItemDef item = FindItemDef(formName, itemName);
+  const bool button = item.type == fx::item::BUTTON;
+  if (!button && item.type != fx::item::STATIC && item.type != fx::item::RECT) return 0;
+  HDC dc = draw.hDC;
+
+  ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
+  if (button && !item.enable) text = ColorFromText("grey");
+  if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1026);
+
+  ColorValue back = item.backColor;
+  if (back == kNoColor)
+    back = button ? static_cast<ColorValue>(os::GetSysColor(COLOR_BTNFACE)) : form.backColor;
+  if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);
+
+  ItemFont font;
+  if (!item.fontName.empty()) {
+    FX_FormItemFontSet(dc, item.fontName, item.fontSize, item.fontBold, item.fontItalic,
+                       item.fontUnderline, font);
+  }
+
+  // The item's own geometry: the draw record's rectangle is the control's, which the
+  // item's size describes as well, and the record is what FX_FormItemSet changes.
+  RECT rect = {0, 0, item.width, item.height};
+  std::string style = item.borderStyle;
+  std::int32_t size = item.borderSize;
+  // A button fills its whole face, in the button face colour when it has none of its
+  // own: a repaint must wipe out the focus rectangle and the caption drawn before.
+  ColorValue fill = item.backColor;
+  if (button) {
+    style = (draw.itemState & ODS_SELECTED) ? fx::word::BORDER_3DIN : fx::word::BORDER_3DOUT;
+    fill = back;
+  } else if (style != fx::word::SOLID) {
+    size = 2;  // the 3D edges are two pixels wide
+  }
+  if (style != fx::word::SOLID || size >= 1 || fill != kNoColor) {
+    const ErrorCode code =
+        FX_FormItemBorderDraw(dc, rect, style, size, item.borderColor, fill);
+    if (code) ReportError(code);
+  }
+
+  rect = {size, size, WrapSub(item.width, size), WrapSub(item.height, size)};
+  std::string caption;
+  if (item.type == fx::item::STATIC) caption = item.value;
+  if (button) caption = item.value.empty() ? itemName : item.value;
+  // An empty rectangle shows nothing, and DrawText's result, an offset from its top,
+  // would then read as a failure.
+  if (!caption.empty() && rect.right > rect.left && rect.bottom > rect.top) {
+    const int length = caption.size() > INT_MAX ? INT_MAX : static_cast<int>(caption.size());
+    if (!os::DrawTextA(dc, caption.c_str(), length, &rect, TextFormat(item))) ReportError(1045);
+  }
+  font.Release();
+
+  if (button) {
+    // Every paint redraws the whole face, so the rectangle is drawn whenever the button
+    // has the focus; toggling it on each focus change would leave it on a button that
+    // lost the focus, since a focus change can arrive as a full repaint.
+    if (draw.itemState & ODS_FOCUS) {
+      const RECT focus = FocusRect(draw.rcItem);
+      if (!os::DrawFocusRect(dc, &focus)) ReportError(1041);
+    }
+    if ((draw.itemAction & ODA_FOCUS) && form.hasStatusBar) {
+      const std::string& status = form.statusText.empty() ? item.remark : form.statusText;
+      os::SendMessageA(form.statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.c_str()));
+    }
+  }
+  return 1;
+}

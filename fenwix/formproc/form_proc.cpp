@@ -1,0 +1,54 @@
+// FX_FormProcIntl: the entry steps of every form message and the dispatch to the
+// handlers, one call per message. No exception leaves it: the platform's frames cannot
+// be unwound through, and the application's callback runs inside it.
+#include "fenwix/formproc/form_proc.h"
+
+#include <string>
+
+#include "fenwix/error/procedure_context.h"
+#include "fenwix/fenwix.h"
+#include "fenwix/formproc/form_background.h"
+#include "fenwix/formproc/form_callback.h"
+#include "fenwix/formproc/form_events.h"
+#include "fenwix/formproc/form_paint.h"
+#include "fenwix/formproc/form_start.h"
+#include "fenwix/registry/registry.h"
+
+namespace {
+
+INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  ProcedureErrorContext context("", "FX_FormProcIntl");
+  const std::string formName = TheRegistry().CurrentFormName;
+  const FormDef form = FindWindowDef(formName);
+  if (form.name.empty()) return 4;
+
+  // The application's first look at every message; lParam names the control for the
+  // messages that come from one.
+  const std::string itemName = FindItemNameByControl(formName, reinterpret_cast<HWND>(lParam));
+  const INT_PTR answer =
+      RaiseEvent(form, itemName, fx::event::BEFORE, {dialog, message, wParam, lParam});
+  if (answer) return answer;
+
+  switch (message) {
+    case WM_INITDIALOG: return FormStart(dialog, formName);
+    case WM_SIZE: return FormSize(formName);
+    case WM_CTLCOLORDLG: return FormBackground(formName);
+    case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+      return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
+    case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);
+    // The low four bits of a system command are the system's own.
+    case WM_SYSCOMMAND: return FormDialogCommand(dialog, formName, wParam & 0xFFF0);
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK FX_FormProcIntl(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return FormMessage(dialog, message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}

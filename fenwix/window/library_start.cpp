@@ -1,0 +1,35 @@
+// Library start-up: forgets every record, then checks what the platform must offer.
+#include "fenwix/window/library_start.h"
+
+#include "fenwix/error/error_context.h"
+#include "fenwix/error/reported.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/registry/registry.h"
+#include "fenwix/window/library_state.h"
+
+ErrorCode FX_ResetFenwixIntl() {
+  SaveErrorContext();
+  SetErrorContext("", "FX_ResetFenwixIntl");
+
+  LibraryState& library = TheLibrary();
+  library.initialised = false;
+  ResetRegistry();
+
+  library.instance = os::GetModuleHandleA(nullptr);
+  if (!library.instance) return Reported(1018);
+
+  // A zero metric means the platform offers no scroll bars to lay out.
+  if (os::GetSystemMetrics(SM_CYHSCROLL) == 0) return Reported(1002);
+  if (os::GetSystemMetrics(SM_CYVSCROLL) == 0) return Reported(1002);
+
+  // The eight lowest class flags: list view, tree view, bars (the status bar among
+  // them), tabs, up-down, progress, hot key and animation.
+  INITCOMMONCONTROLSEX controls;
+  controls.dwSize = sizeof controls;
+  controls.dwICC = 0xFF;
+  if (!os::InitCommonControlsEx(&controls)) return Reported(1038);
+
+  library.initialised = true;
+  RestoreErrorContext();
+  return 0;
+}

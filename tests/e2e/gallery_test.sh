@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Drives gallery.exe under Wine and Xvfb with a real keyboard and mouse (xdotool) and
+# judges it from what the gallery prints: one line per event, each text the library puts
+# into a status bar, and the screen position of every control (which is where it clicks).
+# Every wait polls for a line and is bounded.
+set -euo pipefail
+bin=${FENWIX_BIN:?FENWIX_BIN must name the folder holding gallery.exe and fenmsg.fdb}
+cd "$bin"
+
+log=$(mktemp)
+pid=""
+cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
+  rm -f "$log"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "gallery test: $*" >&2
+  echo "--- what the gallery printed:" >&2
+  tr -d '\r' <"$log" >&2
+  exit 1
+}
+
+# Lines printed since the last mark.
+mark_at=0
+mark() { mark_at=$(wc -l <"$log"); }
+since_mark() { tail -n +"$((mark_at + 1))" "$log" | tr -d '\r'; }
+
+# Waits until a line printed since the mark matches the pattern (extended regex).
+wait_for() {
+  local pattern=$1 seconds=${2:-20} i
+  for ((i = 0; i < seconds * 10; i++)); do
+    since_mark | grep -qE -- "$pattern" && return 0
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  since_mark | grep -qE -- "$pattern" && return 0
+  fail "expected a line matching /$pattern/ within ${seconds}s, got none"
+}
+
+expect_last() {  # the last line since the mark that matches $1 must be exactly $2
+  local got
+  got=$(since_mark | grep -E -- "$1" | tail -n 1 || true)
+  [ "$got" = "$2" ] || fail "expected the last /$1/ line to be [$2], got [$got]"
+}
+
+expect_none() {
+  local got
+  got=$(since_mark | grep -E -- "$1" || true)
+  [ -z "$got" ] || fail "expected no line matching /$1/, got [$got]"
+}
+
+expect_no_error_box() {
+  if xdotool search --name '^Fenwix Error$' >/dev/null 2>&1; then
+    fail "expected no error message box, one is shown"
+  fi
+}
+
+# The centre of a control, from the gallery's layout line "layout FORM ITEM X Y W H".
+click_item() {
+  local form=$1 item=$2 x y w h
+  read -r x y w h < <(tr -d '\r' <"$log" | awk -v f="$form" -v i="$item" \
+    '$1 == "layout" && $2 == f && $3 == i { print $4, $5, $6, $7 }' | tail -n 1)
+  [ -n "${h:-}" ] || fail "expected a layout line for $form.$item"
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+}
+
+# The exits of one field since the mark, as the sequence of its named events.
+field_events() {
+  since_mark | awk -v i="$2" -v f="$1" \
+    '$1 == "event" && $2 == f && $3 == i && ($4 == "ITEMCHG" || $4 == "ITEMEXIT") { print $4 }' |
+    paste -sd' ' -
+}
+
+# Without a window manager Wine leaves a window's caption to nobody; asked not to rely on
+# one, it draws the caption and its close box itself.
+wine reg add 'HKCU\Software\Wine\AppDefaults\gallery.exe\X11 Driver' /v Decorated /t REG_SZ \
+  /d N /f >/dev/null 2>&1
+
+wine gallery.exe </dev/null >"$log" 2>/dev/null &
+pid=$!
+wait_for '^ready gallery$' 120
+window=$(xdotool search --name '^Fenwix Gallery$' | head -n 1)
+[ -n "$window" ] || fail "expected a window titled 'Fenwix Gallery'"
+xdotool windowfocus --sync "$window"
+
+date_remark='A date, day/month/year: 5.3.2005 is read too'
+name_remark='Your name, up to 20 characters (required)'
+
+echo "== an impossible date gives the focus back with no message"
+click_item gallery date
+mark
+xdotool type --delay 20 '31/13/2005'
+xdotool key Tab
+wait_for '^event gallery date ITEMEXIT recorded=\[31/13/2005\]'
+expect_last '^status gallery ' "status gallery [$date_remark]"
+expect_last 'EN_SETFOCUS|CBN_SETFOCUS|BN_SETFOCUS' 'event gallery date BEFORE WM_COMMAND EN_SETFOCUS'
+expect_none 'Saisie'
+expect_no_error_box
+
+echo "== a valid date is rewritten in the format"
+mark
+xdotool key End
+xdotool key --repeat 12 BackSpace
+xdotool type --delay 20 '5.3.2005'
+xdotool key Tab
+wait_for '^event gallery date ITEMEXIT recorded=\[5\.3\.2005\] shown=\[05/03/2005\]$'
+[ "$(field_events gallery date)" = "ITEMCHG ITEMEXIT" ] ||
+  fail "expected ITEMCHG then ITEMEXIT for the changed date, got [$(field_events gallery date)]"
+
+echo "== an amount is rewritten with its two decimals"
+mark
+xdotool key Tab
+wait_for '^event gallery amount BEFORE WM_COMMAND EN_SETFOCUS$'
+xdotool type --delay 20 '12.5'
+xdotool key Tab
+wait_for '^event gallery amount ITEMEXIT recorded=\[12\.5\] shown=\[12\.50\]$'
+wait_for '^event gallery city BEFORE WM_COMMAND CBN_SETFOCUS$'
+[ "$(field_events gallery amount)" = "ITEMCHG ITEMEXIT" ] ||
+  fail "expected ITEMCHG then ITEMEXIT for the amount, got [$(field_events gallery amount)]"
+
+echo "== the required name left empty keeps the focus and says so at the next focus"
+mark
+xdotool key Tab
+wait_for '^event gallery name BEFORE WM_COMMAND EN_SETFOCUS$'
+mark
+xdotool key Tab
+wait_for '^event gallery name ITEMEXIT recorded=\[\]'
+[ "$(field_events gallery name)" = "ITEMEXIT" ] ||
+  fail "expected ITEMEXIT alone for the unchanged name, got [$(field_events gallery name)]"
+expect_last '^status gallery ' "status gallery [$name_remark]"
+expect_last 'EN_SETFOCUS|CBN_SETFOCUS|BN_SETFOCUS' 'event gallery name BEFORE WM_COMMAND EN_SETFOCUS'
+mark
+xdotool key Tab
+wait_for '^status gallery \[Saisie obligatoire\]$'
+expect_no_error_box
+mark
+xdotool type --delay 20 'Ada'
+xdotool key Tab
+wait_for '^event gallery name ITEMEXIT recorded=\[Ada\]'
+[ "$(field_events gallery name)" = "ITEMCHG ITEMEXIT" ] ||
+  fail "expected ITEMCHG then ITEMEXIT once the name is typed, got [$(field_events gallery name)]"
+
+echo "== the modal form opens, closes with its close box, and its reason is shown"
+mark
+click_item gallery details
+wait_for '^event gallery details ITEMCLIC$'
+wait_for '^ready details$'
+wait_for '^status details \['
+read -r cx cy < <(since_mark | awk '$1 == "layout" && $2 == "details" && $3 == "closebox" { print $4, $5 }')
+[ -n "${cy:-}" ] || fail "expected the close box of the framed form in its layout lines"
+xdotool mousemove --sync "$cx" "$cy" click 1
+wait_for '^closed details reason=\[CLOSE\] -> 0$'
+wait_for '^set gallery reason VALUE=\[CLOSE\] -> 0$'
+expect_no_error_box
+
+echo "== the OK button ends the form with OK"
+mark
+click_item gallery ok
+wait_for '^closed gallery reason=\[OK\]$'
+wait_for '^exit 0$'
+expect_none 'ITEMCLIC'
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "expected gallery.exe to end after its form closed"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "expected gallery.exe to exit with 0, got $status"
+echo "gallery test: all steps passed"

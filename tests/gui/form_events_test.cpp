@@ -1,0 +1,377 @@
+// Events of real forms: clicks, double clicks, focus, field exits with validation, the
+// close path, and what the application's answers change.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fenwix/fenwix.h"
+#include "fenwix/registry/registry.h"
+#include "tests/support/win32_support.h"
+
+namespace {
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  FX_WindowMessageAuto(message, wParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class MainWindow : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    ASSERT_EQ(FX_WindowMainCreate("EventsMain", SW_SHOWNORMAL, MainProc, "", 0, 0, 500, 400), 0);
+  }
+};
+const auto* const kMainWindow = ::testing::AddGlobalTestEnvironment(new MainWindow);
+
+// What the application saw: named events always, "BEFORE" only for commands.
+std::vector<std::string> seen;
+INT_PTR beforeAnswer = 0;
+UINT beforeAnswerFor = 0;
+
+std::intptr_t Record(std::string, std::string item, std::string event, HWND, UINT message,
+                     WPARAM wParam, LPARAM) {
+  if (event == fx::event::BEFORE) {
+    if (message == WM_COMMAND) seen.push_back("BEFORE " + item + " " + std::to_string(HIWORD(wParam)));
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) seen.push_back("BEFORE close");
+    if (message == beforeAnswerFor && (message != WM_SYSCOMMAND || wParam == SC_CLOSE))
+      return beforeAnswer;
+    return 0;
+  }
+  seen.push_back(event + " " + item);
+  return 0;
+}
+
+std::vector<std::string> NamedEvents() {
+  std::vector<std::string> named;
+  for (const std::string& line : seen)
+    if (line.rfind("BEFORE", 0) != 0) named.push_back(line);
+  return named;
+}
+
+class FormEvents : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    seen.clear();
+    beforeAnswer = 0;
+    beforeAnswerFor = 0;
+    static int count = 0;
+    form_ = "events" + std::to_string(++count);
+  }
+  void TearDown() override {
+    if (!TheRegistry().CurrentFormName.empty()) Close();
+    test::PumpMessages();
+  }
+
+  void Add(const std::string& item, const char* type, int sequence, const std::string& properties,
+           int x = 10, int width = 120) {
+    ASSERT_EQ(FX_FormItemAdd(form_, item, type, sequence, x, 10 + 40 * (sequence - 1), width, 28,
+                             properties), 0);
+  }
+  void Create(const std::string& properties = "edge=false") {
+    ASSERT_EQ(FX_FormCreate(form_, properties, 0, 0, 480, 360, Record), 0);
+    dialog_ = FindWindowDef(form_).handle;
+    ASSERT_NE(dialog_, nullptr);
+    test::PumpMessages();
+    seen.clear();
+  }
+  void Close() { SendMessageA(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+  HWND Control(const std::string& item) { return FindItemDef(form_, item).control; }
+  void Type(const std::string& item, const char* text) {
+    SetFocus(Control(item));
+    SetWindowTextA(Control(item), text);
+    test::PumpMessages();
+  }
+  std::string Text(const std::string& item) {
+    char text[256] = {0};
+    GetWindowTextA(Control(item), text, sizeof text);
+    return text;
+  }
+  std::string StatusBar() {
+    char text[256] = {0};
+    SendMessageA(FindWindowDef(form_).statusBar, WM_GETTEXT, sizeof text,
+                 reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+
+  std::string form_;
+  HWND dialog_ = nullptr;
+};
+
+TEST_F(FormEvents, ButtonClickRaisesBeforeThenItemClic) {
+  Add("go", fx::item::BUTTON, 1, "");
+  Create();
+  SendMessageA(Control("go"), BM_CLICK, 0, 0);
+  test::PumpMessages();
+  const std::vector<std::string> expected{"BEFORE go 0", "ITEMCLIC go"};
+  EXPECT_EQ(seen, expected);
+}
+
+TEST_F(FormEvents, OkButtonRecordsItsRoleAndClosesWithoutItemClic) {
+  Add("ok", fx::item::BUTTON, 1, "button=ok");
+  Create();
+  SendMessageA(Control("ok"), BM_CLICK, 0, 0);
+  test::PumpMessages();
+  EXPECT_EQ(FindWindowDef(form_).closeReason, "OK");
+  EXPECT_TRUE(NamedEvents().empty());
+  EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+  EXPECT_FALSE(IsWindow(dialog_));
+  // The close went through the close command, which the application saw.
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), "BEFORE close"), 1);
+}
+
+TEST_F(FormEvents, CancelButtonClosesAFormWithoutCallback) {
+  ASSERT_EQ(FX_FormItemAdd(form_, "no", fx::item::BUTTON, 1, 10, 10, 80, 28, "button=Cancel"), 0);
+  ASSERT_EQ(FX_FormCreate(form_, "edge=false", 0, 0, 200, 100, nullptr), 0);
+  dialog_ = FindWindowDef(form_).handle;
+  SendMessageA(Control("no"), BM_CLICK, 0, 0);
+  test::PumpMessages();
+  EXPECT_EQ(FindWindowDef(form_).closeReason, "CANCEL");
+  EXPECT_FALSE(IsWindow(dialog_));
+}
+
+TEST_F(FormEvents, NonZeroBeforeToCloseKeepsTheFormOpen) {
+  Add("label", fx::item::STATIC, 1, "value=x");
+  Create();
+  beforeAnswer = 1;
+  beforeAnswerFor = WM_SYSCOMMAND;
+  Close();
+  test::PumpMessages();
+  EXPECT_TRUE(IsWindow(dialog_));
+  EXPECT_EQ(TheRegistry().CurrentFormName, form_);
+  EXPECT_TRUE(FindWindowDef(form_).closeReason.empty());
+  beforeAnswer = 0;
+  Close();
+  EXPECT_EQ(FindWindowDef(form_).closeReason, "CLOSE");
+}
+
+TEST_F(FormEvents, NonZeroBeforeToInitDialogLeavesTheFormWithoutControls) {
+  Add("label", fx::item::STATIC, 1, "value=x");
+  Add("field", fx::item::EDIT, 2, "");
+  beforeAnswer = 1;
+  beforeAnswerFor = WM_INITDIALOG;
+  Create();
+  EXPECT_EQ(Control("label"), nullptr);
+  EXPECT_EQ(Control("field"), nullptr);
+  EXPECT_EQ(GetWindow(dialog_, GW_CHILD), nullptr);
+}
+
+TEST_F(FormEvents, RequiredFieldTakesTheFocusBackAndSaysSoAtTheNextFocus) {
+  Add("name", fx::item::EDIT, 1, "notnull=y;remark=Your name");
+  Add("other", fx::item::EDIT, 2, "remark=Something else");
+  Create("edge=false;stbar=true");
+  SetFocus(Control("name"));
+  test::PumpMessages();
+  EXPECT_EQ(StatusBar(), "Your name");
+  SetFocus(Control("other"));
+  test::PumpMessages();
+  EXPECT_EQ(GetFocus(), Control("name"));
+  EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie obligatoire");
+  SetFocus(Control("other"));  // leaving again fails again; the message is shown now
+  test::PumpMessages();
+  EXPECT_EQ(StatusBar(), "Saisie obligatoire");
+  // The other field only flickered past: it has no exit of its own.
+  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMEXIT name", "ITEMEXIT name"}));
+  EXPECT_EQ(GetFocus(), Control("name"));
+}
+
+TEST_F(FormEvents, StringIsCutToItsLength) {
+  Add("code", fx::item::EDIT, 1, "length=5");
+  Add("other", fx::item::EDIT, 2, "");
+  Create();
+  SetFocus(Control("code"));
+  // The control's own limit stops typing at five characters; text set by a program is not
+  // limited, and the exit cuts it.
+  SetWindowTextA(Control("code"), "abcdefgh");
+  SetFocus(Control("other"));
+  test::PumpMessages();
+  EXPECT_EQ(Text("code"), "abcde");
+  EXPECT_EQ(FindItemDef(form_, "code").currentText, "abcde");
+}
+
+TEST_F(FormEvents, DateAndAmountAreWrittenBackNormalised) {
+  Add("when", fx::item::EDIT, 1, "type=date;format=dd/mm/yyyy");
+  Add("amount", fx::item::EDIT, 2, "type=currency;format=999999.88");
+  Add("other", fx::item::EDIT, 3, "");
+  Create();
+  Type("when", "5.3.2005");
+  Type("amount", "12.5");
+  SetFocus(Control("other"));
+  test::PumpMessages();
+  EXPECT_EQ(Text("when"), "05/03/2005");
+  EXPECT_EQ(Text("amount"), "12.50");
+  const ItemDef when = FindItemDef(form_, "when");
+  EXPECT_EQ(when.currentText, "5.3.2005");  // recorded as typed
+  EXPECT_FALSE(when.date.isNull());
+  EXPECT_EQ(FindItemDef(form_, "amount").currency.integerPart(), 12);
+}
+
+TEST_F(FormEvents, ImpossibleDateKeepsTheFocusWithoutMessage) {
+  Add("when", fx::item::EDIT, 1, "type=date;format=dd/mm/yyyy;remark=Day/month/year");
+  Add("other", fx::item::EDIT, 2, "");
+  Create("edge=false;stbar=true");
+  Type("when", "31/13/2005");
+  SetFocus(Control("other"));
+  test::PumpMessages();
+  EXPECT_EQ(GetFocus(), Control("when"));
+  EXPECT_EQ(FindWindowDef(form_).statusText, "");
+  EXPECT_EQ(StatusBar(), "Day/month/year");
+}
+
+TEST_F(FormEvents, InvalidAmountSaysIncorrectAndRequiredWins) {
+  Add("free", fx::item::EDIT, 1, "type=currency;format=999.88");
+  Add("needed", fx::item::EDIT, 2, "type=currency;format=999.88;notnull=true");
+  Add("other", fx::item::EDIT, 3, "");
+  Create();
+  Type("free", "1,5");
+  SetFocus(Control("other"));
+  test::PumpMessages();
+  EXPECT_EQ(GetFocus(), Control("free"));
+  EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie incorrecte");
+
+  Type("free", "");
+  Type("needed", "12a");
+  SetFocus(Control("other"));
+  test::PumpMessages();
+  EXPECT_EQ(GetFocus(), Control("needed"));
+  EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie obligatoire");
+}
+
+TEST_F(FormEvents, ItemChgComesBeforeItemExitOnlyOnAChange) {
+  Add("a", fx::item::EDIT, 1, "");
+  Add("b", fx::item::EDIT, 2, "");
+  Create();
+  SetFocus(Control("a"));
+  SetFocus(Control("b"));  // no change: exit only
+  test::PumpMessages();
+  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMEXIT a"}));
+
+  seen.clear();
+  Type("a", "hello");
+  SetFocus(Control("b"));
+  test::PumpMessages();
+  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMEXIT b", "ITEMCHG a", "ITEMEXIT a"}));
+
+  seen.clear();
+  SetFocus(Control("a"));
+  SetFocus(Control("b"));  // same text as recorded: no change
+  test::PumpMessages();
+  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMEXIT b", "ITEMEXIT a"}));
+}
+
+TEST_F(FormEvents, CheckBoxClickRecordsItsStateAndRaisesItemChg) {
+  Add("flag", fx::item::CHECKSYS, 1, "");
+  Create();
+  SendMessageA(Control("flag"), BM_CLICK, 0, 0);
+  test::PumpMessages();
+  EXPECT_TRUE(FindItemDef(form_, "flag").checkState);
+  const std::vector<std::string> named = NamedEvents();
+  ASSERT_FALSE(named.empty());
+  EXPECT_EQ(named.front(), "ITEMCHG flag");
+}
+
+// Keys typed while the library's own message loop runs; the loop ends once the focus is
+// on the expected control, or after two seconds.
+HWND loopTarget = nullptr;
+int loopTicks = 0;
+
+void CALLBACK WatchFocus(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (GetFocus() == loopTarget || ++loopTicks > 100) {
+    KillTimer(nullptr, timer);
+    PostQuitMessage(0);
+  }
+}
+
+void TypeInLoop(std::initializer_list<WORD> keys, HWND target) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(down);
+    inputs.push_back(up);
+  }
+  loopTarget = target;
+  loopTicks = 0;
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  SetTimer(nullptr, 0, 20, WatchFocus);
+  EXPECT_EQ(FX_MessageLoop(), 0);
+}
+
+TEST_F(FormEvents, TabAndReturnMoveToTheNextFieldInTheLibrarysLoop) {
+  Add("a", fx::item::EDIT, 1, "");
+  Add("b", fx::item::EDIT, 2, "");
+  Add("c", fx::item::EDIT, 3, "");
+  Create();
+  SetFocus(Control("a"));
+  TypeInLoop({VK_TAB}, Control("b"));
+  EXPECT_EQ(GetFocus(), Control("b"));
+  TypeInLoop({VK_RETURN}, Control("c"));
+  EXPECT_EQ(GetFocus(), Control("c"));
+  EXPECT_TRUE(IsWindow(dialog_));
+  for (const std::string& line : NamedEvents()) EXPECT_EQ(line.rfind("ITEMCLIC", 0), std::string::npos);
+}
+
+TEST_F(FormEvents, EscapeDoesNothing) {
+  Add("a", fx::item::EDIT, 1, "");
+  Create();
+  SetFocus(Control("a"));
+  TypeInLoop({VK_ESCAPE}, nullptr);
+  EXPECT_TRUE(IsWindow(dialog_));
+  EXPECT_EQ(TheRegistry().CurrentFormName, form_);
+  EXPECT_EQ(GetFocus(), Control("a"));
+}
+
+TEST_F(FormEvents, ClosedModelessFormCanBeCreatedAgain) {
+  Add("label", fx::item::STATIC, 1, "value=x");
+  Create();
+  Close();
+  test::PumpMessages();
+  EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+  EXPECT_EQ(FX_FormCreate(form_, "edge=false", 0, 0, 200, 100, Record), 0);
+  EXPECT_TRUE(IsWindow(FindWindowDef(form_).handle));
+  dialog_ = FindWindowDef(form_).handle;
+}
+
+// Two presses of the mouse within the double-click time, as a person makes them.
+void DoubleClick(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT clicks[4] = {};
+  for (INPUT& input : clicks) input.type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = clicks[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = clicks[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
+  test::PumpMessages();
+  Sleep(30);
+  SendInput(2, clicks + 2, sizeof(INPUT));
+  for (int i = 0; i < 20; ++i) {
+    test::PumpMessages();
+    Sleep(10);
+  }
+}
+
+TEST_F(FormEvents, DoubleClickOnAButtonCountsTwice) {
+  Add("key", fx::item::BUTTON, 1, "");
+  Create();
+  DoubleClick(Control("key"));
+  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMCLIC key", "ITEMCLIC key"}));
+  // The second press really came as a double-click notification.
+  EXPECT_NE(std::find(seen.begin(), seen.end(), "BEFORE key 5"), seen.end());
+}
+
+TEST_F(FormEvents, DoubleClickOnAnOkButtonClosesOnce) {
+  Add("ok", fx::item::BUTTON, 1, "button=OK");
+  Create();
+  DoubleClick(Control("ok"));
+  EXPECT_FALSE(IsWindow(dialog_));
+  EXPECT_EQ(FindWindowDef(form_).closeReason, "OK");
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), "BEFORE close"), 1);
+}
+
+}  // namespace

@@ -1,0 +1,398 @@
+// The form procedure against real dialogs: the "BEFORE" offer of every message, the
+// controls made in sequence order, the status bar, the background brush, and the close.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "fenwix/error/error_context.h"
+#include "fenwix/formproc/form_proc.h"
+#include "tests/gui/gui_test_helpers.h"
+
+namespace {
+
+struct Offer {
+  std::string form, item, event;
+  HWND dialog;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  std::string contextFunction;
+};
+std::vector<Offer> offers;
+UINT refusedMessage = 0;  // "BEFORE" answers 77 for it
+UINT throwingMessage = 0;
+
+std::intptr_t Watch(std::string form, std::string item, std::string event, HWND dialog,
+                    UINT message, WPARAM wParam, LPARAM lParam) {
+  offers.push_back({form, item, event, dialog, message, wParam, lParam,
+                    CurrentErrorContext().functionName});
+  if (message == throwingMessage) throw std::runtime_error("application failure");
+  return message == refusedMessage ? 77 : 0;
+}
+
+class FormProcTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::RestartLibrary();
+    main_ = test::NewName("ProcMain");
+    ASSERT_EQ(FX_WindowMainCreate(main_, SW_SHOWNORMAL, test::MainWindowProc, "", 0, 0, 600, 500), 0);
+  }
+  void SetUp() override {
+    test::PumpMessages();
+    test::RecordedMessageBoxes().clear();
+    offers.clear();
+    refusedMessage = 0;
+    throwingMessage = 0;
+    form_ = test::NewName("proc");
+  }
+  void TearDown() override {
+    refusedMessage = 0;
+    throwingMessage = 0;
+    const HWND dialog = FindWindowDef(form_).handle;
+    if (dialog && IsWindow(dialog)) SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+
+  void Add(const std::string& item, const char* type, int sequence) {
+    ASSERT_EQ(FX_FormItemAdd(form_, item, type, sequence, 10 * sequence, 10, 30, 30, ""), 0);
+  }
+  HWND Open(const std::string& properties = "edge=false;stbar=false") {
+    EXPECT_EQ(FX_FormCreate(form_, properties, 0, 0, 300, 200, Watch), 0);
+    return FindWindowDef(form_).handle;
+  }
+  std::vector<Offer> OffersOf(UINT message) {
+    std::vector<Offer> found;
+    for (const Offer& o : offers)
+      if (o.message == message) found.push_back(o);
+    return found;
+  }
+  HWND ControlOf(const std::string& item) { return FindItemDef(form_, item).control; }
+
+  // The procedure's context names no window, so its reports show the main window's.
+  static std::string Head(int code) { return test::ReportHead(code, "FX_FormProcIntl", main_); }
+
+  std::string form_;
+  static std::string main_;
+};
+std::string FormProcTest::main_;
+
+TEST_F(FormProcTest, WithoutARegisteredFormEveryMessageGetsFour) {
+  TheRegistry().CurrentFormName = "never declared";
+  EXPECT_EQ(FX_FormProcIntl(nullptr, WM_APP, 0, 0), 4);
+  TheRegistry().CurrentFormName.clear();
+  EXPECT_EQ(FX_FormProcIntl(nullptr, WM_SYSCOMMAND, SC_CLOSE, 0), 4);
+}
+
+TEST_F(FormProcTest, BeforeIsOfferedWithTheItemOfTheControl) {
+  Add("grid", fx::item::DATAGRID, 1);  // an item without a control
+  Add("key", fx::item::BUTTON, 2);
+  const HWND dialog = Open();
+  ASSERT_TRUE(IsWindow(dialog));
+
+  // The initialisation's lParam is 0: no control, so no item, although the data grid
+  // records a null control.
+  const std::vector<Offer> init = OffersOf(WM_INITDIALOG);
+  ASSERT_EQ(init.size(), 1u);
+  EXPECT_EQ(init[0].form, form_);
+  EXPECT_EQ(init[0].item, "");
+  EXPECT_EQ(init[0].event, fx::event::BEFORE);
+  EXPECT_EQ(init[0].dialog, dialog);
+  EXPECT_EQ(init[0].contextFunction, "FX_FormProcIntl");
+
+  offers.clear();
+  const HWND key = ControlOf("key");
+  FX_FormProcIntl(dialog, WM_APP, 5, reinterpret_cast<LPARAM>(key));
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].item, "key");
+  EXPECT_EQ(offers[0].event, fx::event::BEFORE);
+  EXPECT_EQ(offers[0].message, static_cast<UINT>(WM_APP));
+  EXPECT_EQ(offers[0].wParam, 5u);
+  EXPECT_EQ(offers[0].lParam, reinterpret_cast<LPARAM>(key));
+}
+
+TEST_F(FormProcTest, ANonZeroBeforeEndsTheHandling) {
+  Add("key", fx::item::BUTTON, 1);
+  refusedMessage = WM_INITDIALOG;
+  const HWND dialog = Open();
+  ASSERT_TRUE(IsWindow(dialog));
+  EXPECT_EQ(GetWindow(dialog, GW_CHILD), nullptr) << "no controls after a refused start";
+  EXPECT_EQ(ControlOf("key"), nullptr);
+
+  refusedMessage = WM_APP;
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_APP, 0, 0), 77);
+
+  refusedMessage = WM_SYSCOMMAND;
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(IsWindow(dialog)) << "the form stays open";
+  EXPECT_EQ(TheRegistry().CurrentFormName, form_);
+  EXPECT_TRUE(FindWindowDef(form_).closeReason.empty());
+}
+
+TEST_F(FormProcTest, AnExceptionOfTheApplicationNeverLeavesTheProcedure) {
+  const HWND dialog = Open();
+  throwingMessage = WM_APP;
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_APP, 0, 0), 0);
+  // Counted as 0: the close goes on.
+  throwingMessage = WM_SYSCOMMAND;
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_SYSCOMMAND, SC_CLOSE, 0), 1);
+  EXPECT_FALSE(IsWindow(dialog));
+}
+
+std::vector<std::string> createdTexts;
+HWND WINAPI RecordCreate(DWORD exStyle, LPCSTR className, LPCSTR text, DWORD style, int x, int y,
+                         int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                         LPVOID data) {
+  createdTexts.push_back(text ? text : "(none)");
+  return os::real().CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
+                                    menu, instance, data);
+}
+
+TEST_F(FormProcTest, ControlsAreMadeInSequenceOrderNotKeyOrder) {
+  Add("a", fx::item::BUTTON, 3);
+  Add("b", fx::item::BUTTON, 1);
+  Add("c", fx::item::BUTTON, 2);
+  Add("d", fx::item::BUTTON, 5);  // after the gap at 4
+  ASSERT_EQ(FX_FormItemAdd(form_ + "x", "e", fx::item::BUTTON, 4, 0, 0, 9, 9, ""), 0)
+      << "another form's item fills no gap";
+  createdTexts.clear();
+  {
+    os::Override<decltype(&::CreateWindowExA)> record(&os::Table::CreateWindowExA, RecordCreate);
+    Open();
+  }
+  EXPECT_EQ(createdTexts, (std::vector<std::string>{"b", "c", "a"}));
+}
+
+TEST_F(FormProcTest, AKeyWithoutAFormPartEndsTheCreation) {
+  Add("late", fx::item::BUTTON, 1);
+  ItemDef stray;
+  stray.type = fx::item::BUTTON;
+  stray.sequence = 1;
+  StoreItemDef("0stray", stray);  // sorts before every form's keys
+  Open();
+  EXPECT_EQ(ControlOf("late"), nullptr);
+  TheRegistry().items.erase("0stray");
+}
+
+struct StatusBarCall {
+  std::string className;
+  bool hasText;
+  DWORD style;
+  int x, y, width, height;
+  HWND parent;
+  INT_PTR id;
+};
+std::vector<StatusBarCall> statusBarCalls;
+bool refuseStatusBar = false;
+HWND WINAPI RecordStatusBar(DWORD exStyle, LPCSTR className, LPCSTR text, DWORD style, int x,
+                            int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, LPVOID data) {
+  if (lstrcmpiA(className, STATUSCLASSNAMEA) == 0) {
+    statusBarCalls.push_back({className, text != nullptr, style, x, y, width, height, parent,
+                              reinterpret_cast<INT_PTR>(menu)});
+    if (refuseStatusBar) return nullptr;
+  }
+  return os::real().CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent,
+                                    menu, instance, data);
+}
+
+TEST_F(FormProcTest, StatusBarIsMadeAfterTheItemsAndFollowsTheSize) {
+  Add("key", fx::item::BUTTON, 1);
+  statusBarCalls.clear();
+  refuseStatusBar = false;
+  HWND dialog = nullptr;
+  {
+    os::Override<decltype(&::CreateWindowExA)> record(&os::Table::CreateWindowExA, RecordStatusBar);
+    dialog = Open("edge=false");
+  }
+  ASSERT_EQ(statusBarCalls.size(), 1u);
+  const StatusBarCall& call = statusBarCalls[0];
+  EXPECT_FALSE(call.hasText);
+  EXPECT_EQ(call.style, 0x50000100u);
+  EXPECT_EQ(call.x | call.y | call.width | call.height, 0);
+  EXPECT_EQ(call.parent, dialog);
+  EXPECT_EQ(call.id, 100);
+
+  const HWND statusBar = FindWindowDef(form_).statusBar;
+  ASSERT_TRUE(IsWindow(statusBar));
+  EXPECT_EQ(GetDlgCtrlID(statusBar), 100);
+  EXPECT_EQ(GetWindow(dialog, GW_CHILD), ControlOf("key")) << "the items come first";
+
+  MoveWindow(dialog, 0, 0, 260, 180, TRUE);
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_SIZE, 0, MAKELPARAM(260, 180)), 1);
+  RECT bar, client;
+  GetWindowRect(statusBar, &bar);
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(bar.right - bar.left, client.right) << "the status bar spans the new width";
+}
+
+TEST_F(FormProcTest, WithoutStatusBarSizeIsNotHandled) {
+  const HWND dialog = Open("edge=false;stbar=no");
+  EXPECT_EQ(FindWindowDef(form_).statusBar, nullptr);
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_SIZE, 0, 0), 0);
+}
+
+TEST_F(FormProcTest, AStatusBarThatCannotBeMadeIsNoFailure) {
+  statusBarCalls.clear();
+  refuseStatusBar = true;
+  HWND dialog = nullptr;
+  {
+    os::Override<decltype(&::CreateWindowExA)> refuse(&os::Table::CreateWindowExA, RecordStatusBar);
+    dialog = Open("edge=false");
+  }
+  refuseStatusBar = false;
+  EXPECT_EQ(statusBarCalls.size(), 1u);
+  EXPECT_EQ(FindWindowDef(form_).statusBar, nullptr);
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_TRUE(test::Reports().empty()) << "nothing to report, at creation or at the close";
+}
+
+COLORREF BrushColor(INT_PTR brush) {
+  LOGBRUSH logical = {};
+  GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof logical, &logical);
+  return logical.lbColor;
+}
+
+TEST_F(FormProcTest, OneBackgroundBrushPerFormReleasedAtTheClose) {
+  test::GdiCounter gdi;
+  const HWND dialog = Open("edge=false;stbar=false;bkcol=cyan");
+  const INT_PTR first = FX_FormProcIntl(dialog, WM_CTLCOLORDLG, 0, reinterpret_cast<LPARAM>(dialog));
+  ASSERT_NE(first, 0);
+  EXPECT_EQ(BrushColor(first), RGB(0, 255, 255));
+  for (int i = 0; i < 1000; ++i)
+    ASSERT_EQ(FX_FormProcIntl(dialog, WM_CTLCOLORDLG, 0, 0), first) << "message " << i;
+  for (int i = 0; i < 50; ++i)
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(gdi.live(), 1);
+
+  // A new colour makes a new brush; the old one goes.
+  FormDef record = FindWindowDef(form_);
+  record.backColor = RGB(255, 0, 0);
+  StoreWindowDef(form_, record);
+  const INT_PTR second = FX_FormProcIntl(dialog, WM_CTLCOLORDLG, 0, 0);
+  EXPECT_EQ(BrushColor(second), RGB(255, 0, 0));
+  EXPECT_EQ(gdi.live(), 1);
+
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(gdi.live(), 0) << "released at the close";
+}
+
+HBRUSH WINAPI NoBrush(COLORREF) { return nullptr; }
+
+TEST_F(FormProcTest, BackgroundBrushFailureIsReported) {
+  const HWND dialog = Open();
+  // A colour without a brush yet: the shown form has one of its own colour already.
+  FormDef record = FindWindowDef(form_);
+  record.backColor = RGB(1, 2, 3);
+  StoreWindowDef(form_, record);
+  {
+    os::Override<decltype(&::CreateSolidBrush)> fail(&os::Table::CreateSolidBrush, NoBrush);
+    EXPECT_EQ(FX_FormProcIntl(dialog, WM_CTLCOLORDLG, 0, 0), 0);
+  }
+  EXPECT_EQ(test::OneReportStartingWith(Head(1028)), "");
+}
+
+TEST_F(FormProcTest, CloseRecordsTheReasonAndForgetsTheForm) {
+  const HWND dialog = Open();
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0), 0) << "other commands";
+  EXPECT_TRUE(IsWindow(dialog));
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_SYSCOMMAND, SC_CLOSE, 0), 1);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(FindWindowDef(form_).closeReason, "CLOSE");
+  EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+
+  // Later messages are answered 4 and reach no callback.
+  offers.clear();
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_APP, 0, 0), 4);
+  EXPECT_TRUE(offers.empty());
+
+  // A reason recorded before the close (an OK button) is kept.
+  const HWND again = Open();
+  FormDef record = FindWindowDef(form_);
+  record.closeReason = "OK";
+  StoreWindowDef(form_, record);
+  SendMessageA(again, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(FindWindowDef(form_).closeReason, "OK");
+  EXPECT_TRUE(test::Reports().empty());
+}
+
+TEST_F(FormProcTest, CloseReleasesAndForgetsTheItemBrushes) {
+  Add("name", fx::item::EDIT, 1);
+  Add("other", fx::item::EDIT, 2);
+  ASSERT_EQ(FX_FormItemAdd(form_ + "x", "name", fx::item::EDIT, 1, 0, 0, 9, 9, ""), 0);
+  const HWND dialog = Open();
+  test::GdiCounter gdi;
+  for (const std::string& key : {ItemKey(form_, "name"), ItemKey(form_ + "x", "name")}) {
+    ItemDef item = TheRegistry().items.at(key);
+    item.backBrush = os::CreateSolidBrush(RGB(1, 2, 3));
+    item.textBrush = os::CreateSolidBrush(RGB(4, 5, 6));
+    StoreItemDef(key, item);
+  }
+  ASSERT_EQ(gdi.live(), 4);
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(gdi.live(), 2) << "only the closed form's brushes are released";
+  EXPECT_EQ(FindItemDef(form_, "name").backBrush, nullptr);
+  EXPECT_EQ(FindItemDef(form_, "name").textBrush, nullptr);
+  const ItemDef otherForm = FindItemDef(form_ + "x", "name");
+  EXPECT_NE(otherForm.backBrush, nullptr);
+  DeleteObject(otherForm.backBrush);
+  DeleteObject(otherForm.textBrush);
+}
+
+HWND failingWindow = nullptr;
+BOOL WINAPI DestroyFails(HWND window) {
+  if (window == failingWindow) return FALSE;
+  return os::real().DestroyWindow(window);
+}
+
+TEST_F(FormProcTest, CloseReportsAFailedDestructionAndGoesOn) {
+  struct Case {
+    const char* what;
+    bool refuseStatusBar;  // else the dialog is refused
+  };
+  for (const Case& c : {Case{"status bar", true}, Case{"dialog", false}}) {
+    SCOPED_TRACE(c.what);
+    test::RecordedMessageBoxes().clear();
+    const HWND dialog = Open("edge=false");
+    failingWindow = c.refuseStatusBar ? FindWindowDef(form_).statusBar : dialog;
+    {
+      os::Override<decltype(&::DestroyWindow)> fail(&os::Table::DestroyWindow, DestroyFails);
+      EXPECT_EQ(FX_FormProcIntl(dialog, WM_SYSCOMMAND, SC_CLOSE, 0), 1);
+    }
+    EXPECT_EQ(test::OneReportStartingWith(Head(1037)), "");
+    EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+    EXPECT_EQ(IsWindow(dialog) != FALSE, !c.refuseStatusBar);
+    if (IsWindow(dialog)) DestroyWindow(dialog);
+  }
+}
+
+BOOL WINAPI EndsButFails(HWND dialog, INT_PTR result) {
+  os::real().EndDialog(dialog, result);
+  return FALSE;
+}
+std::intptr_t CloseAtStart(std::string, std::string, std::string, HWND dialog, UINT message,
+                           WPARAM, LPARAM) {
+  if (message == WM_INITDIALOG) PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return 0;
+}
+
+TEST_F(FormProcTest, ModalCloseReportsAFailedEnd) {
+  os::Override<decltype(&::EndDialog)> fail(&os::Table::EndDialog, EndsButFails);
+  EXPECT_EQ(FX_FormCreate(form_, "modal=yes;edge=false;stbar=false", 0, 0, 100, 100, CloseAtStart), 0);
+  EXPECT_EQ(test::OneReportStartingWith(Head(1025)), "");
+  EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+}
+
+TEST_F(FormProcTest, TheInterruptedCallsContextComesBack) {
+  const HWND dialog = Open();
+  SetErrorContext("outer", "OuterCall");
+  offers.clear();
+  SendMessageA(dialog, WM_APP, 0, 0);
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].contextFunction, "FX_FormProcIntl") << "its own while it runs";
+  EXPECT_EQ(CurrentErrorContext().functionName, "OuterCall");
+  EXPECT_EQ(CurrentErrorContext().windowName, "outer");
+}
+
+}  // namespace

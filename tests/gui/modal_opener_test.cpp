@@ -1,0 +1,87 @@
+// A modal form opened from another form's callback: while it is shown it is the current
+// form, and once it closes the form that opened it is served again (its events still
+// arrive). A modal form opened with no form current leaves none current.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/gui/gui_test_helpers.h"
+
+namespace {
+
+std::intptr_t CloseAtStart(std::string, std::string, std::string, HWND dialog, UINT message,
+                           WPARAM, LPARAM) {
+  if (message == WM_INITDIALOG) PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return 0;
+}
+
+// What the opener's callback saw of the modal form it opened from a click.
+struct Opened {
+  int clicks = 0;
+  ErrorCode code = -1;
+  std::string currentWhileShown;
+  std::string currentAfter;
+};
+Opened opened;
+
+std::intptr_t CloseAtStartAndLook(std::string form, std::string item, std::string event,
+                                  HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) opened.currentWhileShown = TheRegistry().CurrentFormName;
+  return CloseAtStart(form, item, event, dialog, message, wParam, lParam);
+}
+
+std::intptr_t OpenModalOnClick(std::string, std::string item, std::string event, HWND, UINT,
+                               WPARAM, LPARAM) {
+  if (event != fx::event::ITEMCLIC || item != "open") return 0;
+  ++opened.clicks;
+  if (opened.clicks == 1) {
+    opened.code = FX_FormCreate("picker", "modal=true;stbar=false", 0, 0, 120, 80,
+                                CloseAtStartAndLook);
+    opened.currentAfter = TheRegistry().CurrentFormName;
+  }
+  return 0;
+}
+
+class ModalOpenerTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::RestartLibrary();
+    ASSERT_EQ(FX_WindowMainCreate(test::NewName("OpenerMain"), SW_SHOWNORMAL,
+                                  test::MainWindowProc, "", 0, 0, 400, 300),
+              0);
+    ASSERT_EQ(FX_FormItemAdd("opener", "open", fx::item::BUTTON, 1, 10, 10, 80, 30, ""), 0);
+  }
+  void SetUp() override { test::RecordedMessageBoxes().clear(); }
+  void TearDown() override { test::PumpMessages(); }
+};
+
+void Click(const std::string& form, const std::string& item) {
+  const ItemDef button = FindItemDef(form, item);
+  SendMessageA(GetParent(button.control), WM_COMMAND, MAKEWPARAM(button.controlId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button.control));
+}
+
+TEST_F(ModalOpenerTest, TheOpenerIsServedAgainOnceTheModalFormCloses) {
+  ASSERT_EQ(FX_FormCreate("opener", "edge=false;stbar=false", 0, 0, 400, 300, OpenModalOnClick),
+            0);
+  Click("opener", "open");
+  EXPECT_EQ(opened.code, 0);
+  EXPECT_EQ(opened.currentWhileShown, "picker");
+  EXPECT_EQ(opened.currentAfter, "opener");
+  EXPECT_EQ(FX_FormCloseReason("picker"), "CLOSE");
+
+  // A second click reaches the opener's callback only if its procedure serves it.
+  Click("opener", "open");
+  EXPECT_EQ(opened.clicks, 2) << "expected the opener to raise ITEMCLIC after the modal form";
+  EXPECT_TRUE(test::Reports().empty());
+  SendMessageA(FindWindowDef("opener").handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+TEST_F(ModalOpenerTest, AModalFormOpenedWithNoFormCurrentLeavesNoneCurrent) {
+  TheRegistry().CurrentFormName.clear();
+  EXPECT_EQ(FX_FormCreate("alone", "modal=true;stbar=false", 0, 0, 120, 80, CloseAtStart), 0);
+  EXPECT_EQ(TheRegistry().CurrentFormName, "");
+  EXPECT_EQ(FX_FormCloseReason("alone"), "CLOSE");
+}
+
+}  // namespace
