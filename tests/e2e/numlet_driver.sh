@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Drives numlet.exe from outside, as a user does: starts it under Wine, finds its window,
 # clicks its keys with the real pointer (xdotool) and reads its display from the screen
 # (ImageMagick). Every wait polls a condition and is bounded. Sourced by the e2e scripts,
@@ -30,10 +31,12 @@ now_ms() { now=$(( ${EPOCHREALTIME/./} / 1000 )); }
 # Progress lines carry the seconds since the driver started.
 note() {
   now_ms
-  printf -- '-- %6.1f s  %s\n' "$(( now - driver_started ))e-3" "$*"
+  local tenths=$(( (now - driver_started) / 100 ))
+  printf -- '-- %4d.%d s  %s\n' $(( tenths / 10 )) $(( tenths % 10 )) "$*"
 }
 
-# Keeps the pictures that show a failure, then stops the script.
+# Says what went wrong and where its pictures are, then stops the script; the exit trap
+# ends the program.
 fail() {
   echo "FAIL: $*" >&2
   echo "      pictures of the failure are in $artifacts" >&2
@@ -65,7 +68,7 @@ driver_cleanup() {
 numlet_start() {
   (cd "$FENWIX_BIN" && exec wine numlet.exe) >>"$artifacts/numlet-output.txt" 2>&1 &
   numlet_pid=$!
-  local deadline
+  local deadline code
   now_ms; deadline=$(( now + start_limit_ms ))
   numlet_window=""
   while [ -z "$numlet_window" ]; do
@@ -81,6 +84,14 @@ numlet_start() {
     (( now < deadline )) || fail "no window named \"Numlet v1.0\" within $(( start_limit_ms / 1000 )) s"
     [ -n "$numlet_window" ] || sleep 0.1
   done
+  local -A geometry=()
+  local name value
+  while IFS='=' read -r name value; do
+    geometry[$name]=$value
+  done < <(xdotool getwindowgeometry --shell "$numlet_window")
+  window_right=$(( ${geometry[X]:-0} + ${geometry[WIDTH]:-0} ))
+  note "numlet.exe started: client area ${geometry[WIDTH]:-?}x${geometry[HEIGHT]:-?}" \
+       "at (${geometry[X]:-?},${geometry[Y]:-?}) on the screen"
   wait_first_paint
 }
 
@@ -104,9 +115,9 @@ check_layout() {
 
 # Closes the main window as a user does, with Alt+F4, and expects the process to end with
 # code 0. Wine takes the keyboard only once the pointer has entered its window, so the
-# pointer goes out and back in first.
+# pointer goes out (to the right of the window) and back in over the title first.
 numlet_close() {
-  xdotool mousemove 1000 700 mousemove --window "$numlet_window" 120 8 key alt+F4
+  xdotool mousemove $(( window_right + 20 )) 10 mousemove --window "$numlet_window" 120 8 key alt+F4
   local deadline code
   now_ms; deadline=$(( now + exit_limit_ms ))
   while kill -0 "$numlet_pid" 2>/dev/null; do
@@ -122,21 +133,21 @@ numlet_close() {
 
 # ---- the pointer ----------------------------------------------------------------------
 
-# The centre of a key, in REPLY as "x y", moved by an optional offset.
+# The centre of a key in key_x and key_y, moved by an optional offset.
 key_point() {
   local box=${key_box[$1]:-}
   [ -n "$box" ] || fail "no key named \"$1\""
   local x y w h
   read -r x y w h <<<"$box"
-  REPLY="$(( x + w / 2 + ${2:-0} )) $(( y + h / 2 + ${3:-0} ))"
+  key_x=$(( x + w / 2 + ${2:-0} ))
+  key_y=$(( y + h / 2 + ${3:-0} ))
 }
 
 # One click on a key, a few pixels off its centre when asked. xdotool's own "click" holds
 # the button for a tenth of a second; pressing and releasing here keeps the pace ours.
 click_key() {
   key_point "$@"
-  # shellcheck disable=SC2086  # REPLY holds two numbers
-  xdotool mousemove --window "$numlet_window" $REPLY mousedown 1 mouseup 1
+  xdotool mousemove --window "$numlet_window" "$key_x" "$key_y" mousedown 1 mouseup 1
 }
 
 # Clicks keys one every pace_ms, each held down for 20 ms as a finger does, in one xdotool
@@ -147,8 +158,7 @@ click_keys_at_pace() {
   for key in "$@"; do
     key_point "$key"
     [ ${#args[@]} -gt 0 ] && args+=(sleep "$(printf '0.%03d' $(( pace_ms - 20 )))")
-    # shellcheck disable=SC2086  # REPLY holds two numbers
-    args+=(mousemove --window "$numlet_window" $REPLY mousedown 1 sleep 0.02 mouseup 1)
+    args+=(mousemove --window "$numlet_window" "$key_x" "$key_y" mousedown 1 sleep 0.02 mouseup 1)
     model_press "$key"
   done
   xdotool "${args[@]}"
@@ -157,8 +167,14 @@ click_keys_at_pace() {
 # ---- the display ----------------------------------------------------------------------
 
 grab_display() {
-  import -silent -window "$numlet_window" -crop "$display_crop" +repage "ppm:$1" ||
-    fail "could not take a picture of the display"
+  import -silent -window "$numlet_window" -crop "$display_crop" +repage "ppm:$1" 2>/dev/null && return 0
+  if ! kill -0 "$numlet_pid" 2>/dev/null; then
+    local code
+    wait "$numlet_pid" && code=0 || code=$?
+    numlet_pid=""
+    fail "numlet.exe ended unexpectedly with code $code"
+  fi
+  fail "could not take a picture of the display"
 }
 
 # Saves what was seen and what was expected as PNG files named after the failure.
@@ -170,7 +186,18 @@ keep_pictures() {
   convert "$seen" "$stem-seen.png"
   [ -n "$expected" ] && convert "$expected" "$stem-expected.png"
   import -silent -window "$numlet_window" "$stem-window.png" 2>/dev/null || true
+  # The whole screen shows what the window does not: an error message box, for one.
+  import -silent -window root "$stem-screen.png" 2>/dev/null || true
   REPLY=$stem
+}
+
+# The text whose reference picture is exactly `picture`, in REPLY; empty when none is.
+text_of_picture() {
+  local text
+  for text in "${!reference[@]}"; do
+    if cmp -s "$1" "${reference[$text]}"; then REPLY=$text; return 0; fi
+  done
+  REPLY=""
 }
 
 # Waits until the display shows exactly the picture of `text` and keeps it for settle_ms.
@@ -190,8 +217,10 @@ expect_display() {
       first=""
       if (( now >= deadline )); then
         differing=$(compare -metric AE "$shot" "$picture" null: 2>&1 || true)
+        text_of_picture "$shot"
+        local seen=${REPLY:+\"$REPLY\"}
         keep_pictures "$what" "$shot" "$picture"
-        fail "$what: expected the display to show \"$text\", got a different picture" \
+        fail "$what: expected the display to show \"$text\", got ${seen:-a picture of no known text}" \
              "($differing pixels differ; $(basename "$REPLY")-seen.png against -expected.png)"
       fi
     fi
@@ -287,6 +316,7 @@ type_keys_in_step() {
   shift
   grab_display "$before"
   for key in "$@"; do
+    # shellcheck disable=SC2154  # the model's state comes from numlet_model.sh
     shown=$model_display
     model_press "$key"
     if [ "$key" = "$previous" ]; then offset=$(( offset == 0 ? 6 : -offset )); else offset=0; fi
@@ -311,13 +341,13 @@ type_keys_in_step() {
 # or for a negative number 0 minus its magnitude (the lowest, whose magnitude cannot be
 # typed, is 0 minus 2147483647 minus 1).
 reference_route() {
-  local text=$1 digits
+  local text=$1 magnitude=${1#-} digits="" i
+  for (( i = 0; i < ${#magnitude}; i++ )); do digits+=" ${magnitude:i:1}"; done
   case "$text" in
-    -2147483648) digits="- 2 1 4 7 4 8 3 6 4 7 - 1 =" ;;
-    -*) digits="- $(echo "${text#-}" | sed 's/./& /g') =" ;;
-    *) digits=$(echo "$text" | sed 's/./& /g') ;;
+    -2147483648) REPLY="C/CE - 2 1 4 7 4 8 3 6 4 7 - 1 =" ;;
+    -*) REPLY="C/CE -$digits =" ;;
+    *) REPLY="C/CE$digits" ;;
   esac
-  REPLY="C/CE $digits"
 }
 
 # Makes sure a picture of the display showing `text` exists, typing its route if needed.

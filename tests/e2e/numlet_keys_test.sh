@@ -10,7 +10,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/numlet_model.sh"
 source "$here/numlet_driver.sh"
 driver_init numlet_keys
-test_start=$EPOCHREALTIME
 clicks=0
 
 # The calculator's documented sequences; each is run after C/CE.
@@ -35,7 +34,7 @@ repeated_key_sequences=(
   "2 + 3 = ="
   "9 9 * 9 9 ="
   "5 + +"
-  "0 0 5"
+  "3 3 3 3"
 )
 
 # Clicks the keys one at a time, checking the display after each against the model.
@@ -84,14 +83,14 @@ cmp -s "$seen_five" "${reference[5]}" || {
 for sequence in "${listed_sequences[@]}"; do
   run_in_step "C/CE $sequence"
 done
+# A new picture must differ from those of all other texts: "16" from the "15" that
+# 1 2 + 3 = showed, "2" from "-2".
 need_reference 16
-cmp -s "${reference[15]}" "${reference[16]}" && fail "\"15\" and \"16\" look the same on the display"
+need_reference 2
 
 # The lowest and -2 reached by other routes than those their pictures were made with.
 run_in_step "C/CE 1 0 7 3 7 4 1 8 2 4 * 2 ="     # 2^30 * 2 wraps to -2147483648
 run_in_step "C/CE 2 1 4 7 4 8 3 6 4 7 * 2 ="     # wraps to -2
-need_reference 2
-cmp -s "${reference[2]}" "${reference[-2]}" && fail "\"2\" and \"-2\" look the same on the display"
 numlet_close
 
 # ---- at a person's pace ------------------------------------------------------------------
@@ -102,20 +101,19 @@ for sequence in "${repeated_key_sequences[@]}" "${listed_sequences[@]}"; do
 done
 note "listed and repeated-key sequences give their displays at 60 ms"
 
-random_seed 20240611
+seed=20240611
+random_seed $seed
 for _ in $(seq 20); do
   random_sequence
   run_at_pace 60 "C/CE $REPLY"
 done
-note "20 random sequences give their displays at 60 ms"
+note "20 random sequences (seed $seed) give their displays at 60 ms"
 
 # 400 ms is still within the double-click time, so the same key twice is again reported
 # as a double-click.
 for sequence in "${repeated_key_sequences[@]}" "1 2 + 3 =" "7 = 2 + 3 ="; do
   run_at_pace 400 "C/CE $sequence"
 done
-note "repeated-key sequences give their displays at 400 ms"
+note "repeated-key and two listed sequences give their displays at 400 ms"
 numlet_close
-
-elapsed=$(( (${EPOCHREALTIME/./} - ${test_start/./}) / 1000000 ))
-note "passed: $clicks clicks judged against ${#reference[@]} display pictures in ${elapsed} s"
+note "passed: $clicks clicks in judged sequences, ${#reference[@]} display pictures"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What Numlet's display should show, worked out independently of the program: a small
 # model of its keys (signed 32-bit accumulator that wraps, a decimal entry, a pending
 # operator) and a repeatable source of random key sequences. Sourced by the e2e scripts.
@@ -91,7 +92,7 @@ random_below() {
 # One random sequence of 3 to 12 keys, space-separated, in REPLY. Digits come more often
 # than operators so that numbers of several digits (and overflow) appear; C/CE is rare.
 random_sequence() {
-  local operators=(+ - "*" =) length keys=() roll
+  local operators=("+" "-" "*" "=") length keys=() roll
   random_below 10
   length=$(( 3 + REPLY ))
   while (( ${#keys[@]} < length )); do
