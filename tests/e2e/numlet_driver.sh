@@ -43,24 +43,38 @@ fail() {
   exit 1
 }
 
+# Run by CTest, the script uses the display and Wine server of the test run. Run by hand
+# without a display, it starts its own Xvfb and Wine server, as scripts/test does.
 driver_init() {
   [ -n "${FENWIX_BIN:-}" ] || { echo "FAIL: FENWIX_BIN is not set" >&2; exit 1; }
   [ -f "$FENWIX_BIN/numlet.exe" ] || { echo "FAIL: no numlet.exe in $FENWIX_BIN" >&2; exit 1; }
-  [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY to run numlet.exe on" >&2; exit 1; }
   artifacts="$(cd "$FENWIX_BIN/.." && pwd)/e2e-artifacts/$1"
   rm -rf "$artifacts"
   mkdir -p "$artifacts/work"
+  # shellcheck source=../../scripts/lib/wine-env.sh
+  source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine-env.sh"
   trap driver_cleanup EXIT
+  if [ -z "${DISPLAY:-}" ]; then
+    start_display
+    start_wine
+  fi
   now_ms
   driver_started=$now
 }
 
-# Ends only the program this script started.
+# Ends only the program this script started, then the display and Wine server if it
+# started them.
 driver_cleanup() {
   if [ -n "$numlet_pid" ] && kill -0 "$numlet_pid" 2>/dev/null; then
     kill "$numlet_pid" 2>/dev/null || true
     wait "$numlet_pid" 2>/dev/null || true
   fi
+  stop_started
+}
+
+# The pictures kept while working are of no use once everything passed.
+driver_finish() {
+  rm -rf "$artifacts/work"
 }
 
 # ---- the program ----------------------------------------------------------------------
@@ -243,8 +257,12 @@ await_display_change() {
         cp "$shot" "$after"
         first=$now
       fi
-    elif (( now >= deadline )); then
+    fi
+    if (( now >= deadline )); then
       keep_pictures "$what" "$shot"
+      if [ -n "$first" ]; then
+        fail "$what: the display changed but never kept one picture for $settle_ms ms"
+      fi
       fail "$what: expected the display to change, it kept showing the same picture"
     fi
   done

@@ -117,3 +117,4 @@ done
 note "repeated-key and two listed sequences give their displays at 400 ms"
 numlet_close
 note "passed: $clicks clicks in judged sequences, ${#reference[@]} display pictures"
+driver_finish
