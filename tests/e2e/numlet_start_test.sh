@@ -45,9 +45,15 @@ wait_for 60 find_window || fail "no window titled \"Numlet v1.0\" within 60 s"
 echo "window $window: \"$(xdotool getwindowname "$window")\""
 ended && fail "numlet.exe ended on its own"
 
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+F4
-wait_for 60 ended || fail "numlet.exe still runs 60 s after Alt+F4"
+# Wine may ignore a key when the pointer has not moved since the window appeared: bring the
+# pointer in from outside first, and press again if the first press was lost.
+close_window() {
+  xdotool mousemove 1000 700 mousemove --window "$window" 120 8
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key --clearmodifiers alt+F4
+}
+close_window
+wait_for 10 ended || { close_window; wait_for 50 ended; } || fail "numlet.exe still runs 60 s after Alt+F4"
 status=0
 wait "$pid" || status=$?
 pid=""
