@@ -19,18 +19,6 @@ constexpr COLORREF kBackground = RGB(255, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-// The codes of the error reports shown since the last call, oldest first.
-std::vector<int> TakeReportedCodes() {
-  std::vector<int> codes;
-  for (const test::MessageBoxCall& call : test::RecordedMessageBoxes()) {
-    const std::string marker = "Error number : ";
-    const std::size_t at = call.text.find(marker);
-    codes.push_back(at == std::string::npos ? -1 : std::stoi(call.text.substr(at + marker.size())));
-  }
-  test::RecordedMessageBoxes().clear();
-  return codes;
-}
-
 class FontBorderTest : public ::testing::Test {
  protected:
   void SetUp() override { test::RecordedMessageBoxes().clear(); }
@@ -94,7 +82,7 @@ TEST_F(FontBorderTest, FontRequestFollowsTheDeclaration) {
     EXPECT_EQ(lastFont.pitchAndFamily, static_cast<DWORD>(DEFAULT_PITCH | FF_SWISS));
     EXPECT_EQ(lastFont.face, c.face);
   }
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 int WINAPI LowestMulDiv(int, int, int) { return INT_MIN; }
@@ -133,7 +121,7 @@ TEST_F(FontBorderTest, FontStaysSelectedUntilReleasedThenIsDeletedAfterTheOldOne
   EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), original);
   EXPECT_EQ(counter.live(), 0) << "fonts were made and not deleted";
   EXPECT_EQ(strict.refusals(), 0) << "a font was deleted while still selected";
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
   EXPECT_EQ(CurrentErrorContext().functionName, "FX_FormItemFontSet");
   EXPECT_EQ(CurrentErrorContext().windowName, "");
 }
@@ -155,7 +143,7 @@ TEST_F(FontBorderTest, FontFailuresAreReportedAndLeakNothing) {
     os::Override<decltype(&::CreateFontA)> fail(&os::Table::CreateFontA, NoFont);
     ItemFont font;
     EXPECT_EQ(FX_FormItemFontSet(canvas.dc(), "Arial", 8, false, false, false, font), 1006);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1006});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1006});
     EXPECT_EQ(font.Release(), 0);
   }
   {
@@ -163,7 +151,7 @@ TEST_F(FontBorderTest, FontFailuresAreReportedAndLeakNothing) {
     os::Override<decltype(&::SelectObject)> fail(&os::Table::SelectObject, SelectNoFont);
     ItemFont font;
     EXPECT_EQ(FX_FormItemFontSet(canvas.dc(), "Arial", 8, false, false, false, font), 1011);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1011});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1011});
     EXPECT_EQ(counter.live(), 0) << "the font that could not be selected leaked";
     EXPECT_EQ(font.Release(), 0);
   }
@@ -173,7 +161,7 @@ TEST_F(FontBorderTest, FontFailuresAreReportedAndLeakNothing) {
     SetErrorContext("calc.display", "FX_FormProcIntl");
     os::Override<decltype(&::DeleteObject)> fail(&os::Table::DeleteObject, RefuseDelete);
     EXPECT_EQ(font.Release(), 1011);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1011});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1011});
     EXPECT_EQ(CurrentErrorContext().functionName, "FX_FormItemFontSet");
   }
   EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), original);
@@ -237,7 +225,7 @@ TEST_F(FontBorderTest, SolidBorderRunsJustInsideTheRectangle) {
     const std::string frame = Frame(100, 30, 99, 29, c.drawnWidth, '.');
     EXPECT_EQ(Masked(Picture(canvas, kRed), frame), frame) << "SOLID border of size " << c.size;
   }
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FontBorderTest, FillCoversTheRightColumnAndBottomRow) {
@@ -256,7 +244,7 @@ TEST_F(FontBorderTest, FillCoversTheRightColumnAndBottomRow) {
   canvas.Clear(kBackground);
   EXPECT_EQ(FX_FormItemBorderDraw(canvas.dc(), rect, "SOLID", 0, kRed, kNoColor), 0);
   EXPECT_EQ(Picture(canvas, kRed), Frame(100, 30, 0, 0, 0, '.')) << "no fill, no line";
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FontBorderTest, ThreeDimensionalEdgesUseTheSystemColours) {
@@ -294,7 +282,7 @@ TEST_F(FontBorderTest, ThreeDimensionalEdgesUseTheSystemColours) {
     EXPECT_EQ(canvas.Pixel(99, 10), kBackground) << c.style << ": right is exclusive";
     EXPECT_EQ(canvas.Pixel(10, 29), kBackground) << c.style << ": bottom is exclusive";
   }
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FontBorderTest, UnknownStyleReturns25AfterTheFill) {
@@ -306,7 +294,7 @@ TEST_F(FontBorderTest, UnknownStyleReturns25AfterTheFill) {
         << "style \"" << style << "\"";
     EXPECT_EQ(Picture(canvas, kBlue), Frame(100, 30, 99, 29, 0, '#')) << "style " << style;
   }
-  EXPECT_TRUE(TakeReportedCodes().empty()) << "25 is returned, not reported";
+  EXPECT_TRUE(test::TakeReportedCodes().empty()) << "25 is returned, not reported";
 }
 
 HPEN WINAPI NoPen(int, int, COLORREF) { return nullptr; }
@@ -349,21 +337,21 @@ TEST_F(FontBorderTest, PlatformFailuresGiveTheirCodesAndReleaseWhatWasMade) {
   using Edge = os::Override<decltype(&::DrawEdge)>;
 
   EXPECT_EQ(run("SOLID", kBlue, [] { return std::make_unique<Pen>(&os::Table::CreatePen, NoPen); }), 0);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1044}) << "fill pen";
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1044}) << "fill pen";
   EXPECT_EQ(run("SOLID", kBlue, [] { return std::make_unique<Brush>(&os::Table::CreateSolidBrush, NoBrush); }), 0);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1046}) << "fill brush";
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1046}) << "fill brush";
   EXPECT_EQ(run("SOLID", kBlue, [] { return std::make_unique<Rect>(&os::Table::Rectangle, NoRectangle); }), 0);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1046}) << "fill rectangle";
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1046}) << "fill rectangle";
   EXPECT_EQ(run("SOLID", kNoColor, [] { return std::make_unique<ExtPen>(&os::Table::ExtCreatePen, NoExtPen); }), 0);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1044}) << "line pen";
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1044}) << "line pen";
   EXPECT_EQ(run("SOLID", kBlue, [] { return std::make_unique<Move>(&os::Table::MoveToEx, NoMove); }), 1042);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{}) << "1042 is returned only";
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{}) << "1042 is returned only";
   EXPECT_EQ(run("SOLID", kBlue, [] { return std::make_unique<Line>(&os::Table::LineTo, ThirdLineFails); }), 1043);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{}) << "1043 is returned only";
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{}) << "1043 is returned only";
   EXPECT_EQ(lineCalls, 3) << "drawing stops at the failed segment";
   for (const char* style : {"3DIN", "3DOUT"}) {
     EXPECT_EQ(run(style, kBlue, [] { return std::make_unique<Edge>(&os::Table::DrawEdge, NoEdge); }), 1040);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{}) << "1040 is returned only";
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{}) << "1040 is returned only";
   }
 }
 

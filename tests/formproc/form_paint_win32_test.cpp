@@ -16,17 +16,6 @@ constexpr COLORREF kBackground = RGB(255, 0, 255);
 constexpr ColorValue kLightGrey = 0xDFDFDF;
 HWND const kControl = reinterpret_cast<HWND>(0x4321);
 
-std::vector<int> TakeReportedCodes() {
-  std::vector<int> codes;
-  for (const test::MessageBoxCall& call : test::RecordedMessageBoxes()) {
-    const std::string marker = "Error number : ";
-    const std::size_t at = call.text.find(marker);
-    codes.push_back(at == std::string::npos ? -1 : std::stoi(call.text.substr(at + marker.size())));
-  }
-  test::RecordedMessageBoxes().clear();
-  return codes;
-}
-
 // What the painting asked of the platform, recorded by the watchers below.
 struct TextCall {
   std::string text;
@@ -161,7 +150,7 @@ TEST_F(FormPaintTest, ColoursPerTypeAndTheirDefaults) {
     EXPECT_EQ(logged.backColors[0], c.expectedBack)
         << c.what << ": expected background " << std::hex << c.expectedBack << ", got " << logged.backColors[0];
   }
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FormPaintTest, TextFlagsRectangleAndCaption) {
@@ -212,7 +201,7 @@ TEST_F(FormPaintTest, TextFlagsRectangleAndCaption) {
         << c.what << ": expected flags 0x" << std::hex << c.flags << ", got 0x" << logged.texts[0].flags;
     EXPECT_EQ(Describe(logged.texts[0].rect), Describe(c.rect)) << c.what;
   }
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FormPaintTest, TextOfAnItemTooSmallForItsBorderIsNotDrawnNorReported) {
@@ -223,7 +212,7 @@ TEST_F(FormPaintTest, TextOfAnItemTooSmallForItsBorderIsNotDrawnNorReported) {
   item.borderStyle = "3DIN";
   EXPECT_EQ(Paint("s", item, canvas.dc()), 1);
   EXPECT_TRUE(logged.texts.empty());
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FormPaintTest, DeclaredFontIsUsedForTheTextThenReleased) {
@@ -256,7 +245,7 @@ TEST_F(FormPaintTest, DeclaredFontIsUsedForTheTextThenReleased) {
   ASSERT_EQ(Paint("title", plain, canvas.dc()), 1);
   ASSERT_EQ(logged.texts.size(), 1u);
   EXPECT_EQ(logged.texts[0].font, original) << "no FTNAME: the device context's font";
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FormPaintTest, BordersAndFills) {
@@ -297,7 +286,7 @@ TEST_F(FormPaintTest, BordersAndFills) {
     EXPECT_EQ(canvas.Pixel(10, 10), static_cast<COLORREF>(c.inside))
         << c.what << ": expected 0x" << std::hex << c.inside << ", got 0x" << canvas.Pixel(10, 10);
   }
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FormPaintTest, FocusRectangleFollowsTheFocusState) {
@@ -413,28 +402,28 @@ TEST_F(FormPaintTest, PaintingFailuresAreReportedAndPaintingGoesOn) {
   {
     os::Override<decltype(&::SetTextColor)> fail(&os::Table::SetTextColor, InvalidColor);
     EXPECT_EQ(Paint("k", key, canvas.dc()), 1);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1026});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1026});
   }
   {
     os::Override<decltype(&::SetBkColor)> fail(&os::Table::SetBkColor, InvalidColor);
     EXPECT_EQ(Paint("k", key, canvas.dc()), 1);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1029});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1029});
   }
   {
     os::Override<decltype(&::DrawTextA)> fail(&os::Table::DrawTextA, NoText);
     EXPECT_EQ(Paint("k", key, canvas.dc(), ODA_FOCUS, ODS_FOCUS), 1);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1045});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1045});
   }
   {
     os::Override<decltype(&::DrawFocusRect)> fail(&os::Table::DrawFocusRect, NoFocusRect);
     EXPECT_EQ(Paint("k", key, canvas.dc(), ODA_FOCUS, ODS_FOCUS), 1);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1041});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1041});
   }
   {
     logged = Log();
     os::Override<decltype(&::DrawEdge)> fail(&os::Table::DrawEdge, NoEdge);
     EXPECT_EQ(Paint("k", key, canvas.dc()), 1);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1040}) << "returned by the border, reported here";
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1040}) << "returned by the border, reported here";
     EXPECT_EQ(logged.texts.size(), 1u) << "the caption is drawn after a failed border";
   }
   ItemDef label = Item("STATIC", 80, 35);
@@ -442,7 +431,7 @@ TEST_F(FormPaintTest, PaintingFailuresAreReportedAndPaintingGoesOn) {
   label.borderStyle = "3din";  // stored as given at run time: no known style
   label.backColor = 0xFFFFFF;
   EXPECT_EQ(Paint("s", label, canvas.dc()), 1);
-  EXPECT_EQ(TakeReportedCodes(), std::vector<int>{25});
+  EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{25});
   EXPECT_EQ(canvas.Pixel(40, 30), 0xFFFFFFu) << "the fill is drawn before the unknown style";
 }
 
@@ -484,7 +473,7 @@ TEST_F(FormPaintTest, EditFieldColoursAndDefaults) {
   }
   EXPECT_EQ(FormColorEdit("f", "", canvas.dc()), 0) << "a control that is no item";
   EXPECT_EQ(FormColorEdit("f", "missing", canvas.dc()), 0);
-  EXPECT_TRUE(TakeReportedCodes().empty());
+  EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
 
 TEST_F(FormPaintTest, EditFieldBrushesStayFlatAndTheLastOnesAreRecorded) {
@@ -520,19 +509,19 @@ TEST_F(FormPaintTest, EditFieldFailuresAreReported) {
     ASSERT_NE(FormColorEdit("f", "name", canvas.dc()), 0);
     os::Override<decltype(&::CreateSolidBrush)> fail(&os::Table::CreateSolidBrush, NoBrush);
     EXPECT_EQ(FormColorEdit("f", "name", canvas.dc()), 0);
-    EXPECT_EQ(TakeReportedCodes(), (std::vector<int>{1028, 1028}));
+    EXPECT_EQ(test::TakeReportedCodes(), (std::vector<int>{1028, 1028}));
     EXPECT_EQ(counter.live(), 0) << "the brushes of the previous message leaked";
     EXPECT_EQ(FindItemDef("f", "name").backBrush, nullptr);
   }
   {
     os::Override<decltype(&::SetTextColor)> fail(&os::Table::SetTextColor, InvalidColor);
     EXPECT_NE(FormColorEdit("f", "name", canvas.dc()), 0);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1029});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1029});
   }
   {
     os::Override<decltype(&::SetBkColor)> fail(&os::Table::SetBkColor, InvalidColor);
     EXPECT_NE(FormColorEdit("f", "name", canvas.dc()), 0);
-    EXPECT_EQ(TakeReportedCodes(), std::vector<int>{1029});
+    EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{1029});
   }
   const ItemDef stored = FindItemDef("f", "name");
   DeleteObject(stored.backBrush);

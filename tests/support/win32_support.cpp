@@ -1,6 +1,7 @@
 // Message-box recorder, message pump and GDI object counting for Windows-tree tests.
 #include "tests/support/win32_support.h"
 
+#include <cstdlib>
 #include <set>
 
 namespace test {
@@ -49,6 +50,17 @@ BOOL WINAPI CountedDelete(HGDIOBJ object) {
 void InstallMessageBoxRecorder() { os::table().MessageBoxA = RecordMessageBox; }
 std::vector<MessageBoxCall>& RecordedMessageBoxes() { return recorded; }
 void SetMessageBoxAnswer(int a) { answer = a; }
+
+std::vector<int> TakeReportedCodes() {
+  static const std::string marker = "Error number : ";
+  std::vector<int> codes;
+  for (const MessageBoxCall& call : recorded) {
+    const std::size_t at = call.text.find(marker);
+    codes.push_back(at == std::string::npos ? -1 : std::atoi(call.text.c_str() + at + marker.size()));
+  }
+  recorded.clear();
+  return codes;
+}
 
 bool PumpMessages() {
   MSG msg;

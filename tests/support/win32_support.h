@@ -22,6 +22,9 @@ struct MessageBoxCall {
 void InstallMessageBoxRecorder();
 std::vector<MessageBoxCall>& RecordedMessageBoxes();
 void SetMessageBoxAnswer(int answer);
+// The error numbers of the reports shown since the last call, oldest first; the record
+// is emptied.
+std::vector<int> TakeReportedCodes();
 
 // Dispatches every queued message until the queue stays empty; a WM_QUIT found on the
 // way is put back and reported.
