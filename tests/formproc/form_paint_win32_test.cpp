@@ -110,11 +110,6 @@ class FormPaintTest : public ::testing::Test {
   os::Override<decltype(&::SendMessageA)> watchSend{&os::Table::SendMessageA, WatchSend};
 };
 
-std::string Describe(const RECT& r) {
-  return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-         std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
-}
-
 TEST_F(FormPaintTest, ColoursPerTypeAndTheirDefaults) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   struct Case {
@@ -199,7 +194,7 @@ TEST_F(FormPaintTest, TextFlagsRectangleAndCaption) {
     EXPECT_EQ(logged.texts[0].text, c.text) << c.what;
     EXPECT_EQ(logged.texts[0].flags, c.flags)
         << c.what << ": expected flags 0x" << std::hex << c.flags << ", got 0x" << logged.texts[0].flags;
-    EXPECT_EQ(Describe(logged.texts[0].rect), Describe(c.rect)) << c.what;
+    EXPECT_EQ(test::Describe(logged.texts[0].rect), test::Describe(c.rect)) << c.what;
   }
   EXPECT_TRUE(test::TakeReportedCodes().empty());
 }
@@ -314,7 +309,7 @@ TEST_F(FormPaintTest, FocusRectangleFollowsTheFocusState) {
     ASSERT_EQ(Paint("k", Item(c.type, 80, 35), canvas.dc(), c.action, c.state, c.rcItem), 1) << c.what;
     ASSERT_EQ(logged.focusRects.size(), c.drawn ? 1u : 0u) << c.what;
     if (c.drawn) {
-      EXPECT_EQ(Describe(logged.focusRects[0]), Describe(c.expected)) << c.what;
+      EXPECT_EQ(test::Describe(logged.focusRects[0]), test::Describe(c.expected)) << c.what;
     }
   }
 }

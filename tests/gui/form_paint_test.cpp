@@ -97,11 +97,6 @@ class FormPaintGui : public ::testing::Test {
   os::Override<decltype(&::DrawFocusRect)> watchFocus{&os::Table::DrawFocusRect, WatchFocus};
 };
 
-std::string Describe(const RECT& r) {
-  return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-         std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
-}
-
 TEST_F(FormPaintGui, EachItemIsDrawnWithItsColoursFlagsAndRectangle) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   struct Expected {
@@ -131,7 +126,7 @@ TEST_F(FormPaintGui, EachItemIsDrawnWithItsColoursFlagsAndRectangle) {
                                    << e.backColor << ", got 0x" << d.back;
     EXPECT_EQ(d.flags, e.flags) << e.text << ": expected flags 0x" << std::hex << e.flags
                                 << ", got 0x" << d.flags;
-    EXPECT_EQ(Describe(d.rect), Describe(e.rect)) << e.text;
+    EXPECT_EQ(test::Describe(d.rect), test::Describe(e.rect)) << e.text;
   }
   EXPECT_EQ(drawn.count("box"), 0u) << "a RECT item draws no text";
 
@@ -195,7 +190,7 @@ TEST_F(FormPaintGui, FocusRectangleAndStatusBarFollowTheFocus) {
   SetFocus(Control("key"));
   test::PumpMessages();
   ASSERT_FALSE(focusRects.empty()) << "no focus rectangle on the focused key";
-  EXPECT_EQ(Describe(focusRects.back()), Describe(RECT{5, 5, 76, 31}));
+  EXPECT_EQ(test::Describe(focusRects.back()), test::Describe(RECT{5, 5, 76, 31}));
   SendMessageA(statusBar, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "Press me") << "the key's remark";
   EXPECT_GT(FocusDots(*test::CaptureClient(Dialog()), 140, 80, face), 5);

@@ -62,6 +62,11 @@ std::vector<int> TakeReportedCodes() {
   return codes;
 }
 
+std::string Describe(const RECT& r) {
+  return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+         std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
+
 bool PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

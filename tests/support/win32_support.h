@@ -26,6 +26,9 @@ void SetMessageBoxAnswer(int answer);
 // is emptied.
 std::vector<int> TakeReportedCodes();
 
+// "(left, top, right, bottom)", for failure messages.
+std::string Describe(const RECT& r);
+
 // Dispatches every queued message until the queue stays empty; a WM_QUIT found on the
 // way is put back and reported.
 bool PumpMessages();
