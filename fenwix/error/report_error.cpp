@@ -26,7 +26,9 @@ std::string ReportError(ErrorCode code) {
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
+  // The quit message's code becomes the program's exit code, so a script that started
+  // the program learns which error stopped it.
   if (os::MessageBoxA(nullptr, shown.c_str(), kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES)
-    os::PostQuitMessage(0);
+    os::PostQuitMessage(code);
   return shown;
 }

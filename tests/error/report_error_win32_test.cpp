@@ -187,15 +187,19 @@ TEST_F(ReportErrorTest, MissingDatabaseAndMissingCode) {
       << Shown();
 }
 
-TEST_F(ReportErrorTest, YesPostsTheQuitMessageAndNoDoesNot) {
-  SetErrorContext("Main", "FX_WindowMove");
-  ReportError(4);
-  EXPECT_EQ(test::TakeQuitMessage(), -1) << "expected no quit message after No";
+TEST_F(ReportErrorTest, YesQuitsWithTheErrorCodeAndNoDoesNot) {
+  for (int code : {4, 26, 1012}) {
+    SetErrorContext("Main", "FX_WindowMove");
+    test::SetMessageBoxAnswer(IDNO);
+    ReportError(code);
+    EXPECT_EQ(test::TakeQuitMessage(), -1) << "code " << code << ": expected no quit after No";
 
-  test::SetMessageBoxAnswer(IDYES);
-  ReportError(4);
-  EXPECT_EQ(test::TakeQuitMessage(), 0) << "expected a quit message with code 0 after Yes";
-  EXPECT_EQ(test::TakeQuitMessage(), -1) << "expected exactly one quit message";
+    test::SetMessageBoxAnswer(IDYES);
+    ReportError(code);
+    EXPECT_EQ(test::TakeQuitMessage(), code)
+        << "expected the program to end with the reported code " << code;
+    EXPECT_EQ(test::TakeQuitMessage(), -1) << "code " << code << ": expected one quit message";
+  }
 }
 
 }  // namespace
