@@ -14,8 +14,8 @@ install(TARGETS fenwix EXPORT FenwixTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/fenwix/fenwix.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/fenwix)
-# A program reads fenmsg.fdb from its current directory; the package ships the library's
-# own texts for programs to copy next to themselves.
+# A program reads fenmsg.fdb from its current directory, else from beside its executable;
+# the package ships the library's own texts for programs to copy next to themselves.
 install(FILES ${PROJECT_SOURCE_DIR}/data/fenmsg.fdb
         DESTINATION ${CMAKE_INSTALL_DATADIR}/fenwix)
 install(EXPORT FenwixTargets NAMESPACE Fenwix:: DESTINATION ${FENWIX_CONFIG_DIR})

@@ -119,7 +119,8 @@ std::int32_t TextToInt(const std::string& text, int base);
 std::string IntToText(std::int32_t value);
 
 // Shows the report of an error code in a message box that offers to stop the program,
-// and returns the report's text.
+// and returns the report's text. Stopping posts the quit message with the code, which
+// FX_MessageLoop then returns as the program's exit code.
 std::string ReportError(ErrorCode code);
 
 #ifdef _WIN32

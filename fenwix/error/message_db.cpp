@@ -56,8 +56,11 @@ std::string LookupMessage(std::istream& database, int code, const std::string& l
   return kNoMessage;
 }
 
-std::string LookupMessageFile(int code, const std::string& language) {
-  std::ifstream database(kMessageFileName, std::ios::binary);
-  if (!database) return kNoMessageFile;
-  return LookupMessage(database, code, language);
+std::string LookupMessageFile(int code, const std::string& language,
+                              const std::vector<std::string>& files) {
+  for (const std::string& file : files) {
+    std::ifstream database(file, std::ios::binary);
+    if (database) return LookupMessage(database, code, language);
+  }
+  return kNoMessageFile;
 }

@@ -12,6 +12,7 @@
 
 #include <istream>
 #include <string>
+#include <vector>
 
 inline constexpr const char kMessageFileName[] = "fenmsg.fdb";
 inline constexpr const char kNoMessageFile[] = "no message : file fenmsg.fdb not found";
@@ -20,7 +21,9 @@ inline constexpr const char kNoMessage[] = "no message : message error not found
 // The message of the code in the given language, else in "US", else kNoMessage.
 std::string LookupMessage(std::istream& database, int code, const std::string& language);
 
-// The same from the file in the current directory; kNoMessageFile when it cannot be opened.
-std::string LookupMessageFile(int code, const std::string& language);
+// The same from the first of the files that opens, tried in order; kNoMessageFile when
+// none does. A file that opens is the only one read, whether it holds the code or not.
+std::string LookupMessageFile(int code, const std::string& language,
+                              const std::vector<std::string>& files);
 
 #endif

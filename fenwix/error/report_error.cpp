@@ -1,5 +1,7 @@
 // Shows an error report in a message box that offers to stop the program.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/message_db.h"
@@ -7,6 +9,35 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+
+namespace {
+
+// No Windows path is longer, even one with the long-path prefix.
+constexpr std::size_t kLongestPath = 32768;
+
+// fenmsg.fdb in the folder of the program's executable; empty when that folder is unknown.
+std::string MessageFileBesideProgram() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length =
+        os::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return std::string();
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    // A length equal to the buffer's means the name was cut to fit (and, before Vista,
+    // left without its terminating null): try again with more room.
+    if (path.size() >= kLongestPath) return std::string();
+    path.resize(std::min(path.size() * 2, kLongestPath));
+  }
+  const std::size_t folderEnd = path.find_last_of("\\/");
+  if (folderEnd == std::string::npos) return std::string();
+  path.resize(folderEnd + 1);
+  return path + kMessageFileName;
+}
+
+}  // namespace
 
 std::string ReportError(ErrorCode code) {
   std::string systemPart;
@@ -22,11 +53,19 @@ std::string ReportError(ErrorCode code) {
     if (buffer) os::LocalFree(buffer);
   }
 
-  const std::string message = LookupMessageFile(code, kMessageLanguage);
+  // A file in the current directory comes first, so one put there replaces the texts
+  // shipped with the program; started from another folder, the program still finds
+  // those beside its executable.
+  std::vector<std::string> files = {kMessageFileName};
+  const std::string beside = MessageFileBesideProgram();
+  if (!beside.empty()) files.push_back(beside);
+  const std::string message = LookupMessageFile(code, kMessageLanguage, files);
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
+  // The quit message's code becomes the program's exit code, so a script that started
+  // the program learns which error stopped it.
   if (os::MessageBoxA(nullptr, shown.c_str(), kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES)
-    os::PostQuitMessage(0);
+    os::PostQuitMessage(code);
   return shown;
 }

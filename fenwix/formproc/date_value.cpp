@@ -173,7 +173,9 @@ void DateValue::setFields(int year, int month, int day, int hour, int minute, in
     fields.tm_hour = hour;
     fields.tm_min = minute;
     fields.tm_sec = second;
-    fields.tm_isdst = 0;
+    // Typed fields are the clock on the wall: whether summer time applies to that date is
+    // for the platform's zone rules to say, or 23:30 in summer would come back as 00:30.
+    fields.tm_isdst = -1;
     const std::time_t converted = std::mktime(&fields);
     // The year check lets through most of 2038, past the last second a 32-bit time can
     // hold; a 64-bit time_t converts it, and it must not wrap into 1901.

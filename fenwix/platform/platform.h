@@ -19,8 +19,8 @@
 
 // kernel32, user32, gdi32 and comctl32, in that order.
 #define FENWIX_PLATFORM_CALLS(X)                                                          \
-  X(GetModuleHandleA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock) X(GlobalFlags)         \
-  X(GlobalFree)                                                                           \
+  X(GetModuleHandleA) X(GetModuleFileNameA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock)  \
+  X(GlobalFlags) X(GlobalFree)                                                            \
   X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "fenwix/error/message_db.h"
 #include "tests/error/scoped_folder.h"
@@ -23,14 +24,14 @@ std::string ShippedBytes() {
 
 TEST(ShippedDatabase, EveryCodeHasAFrenchAndAnEnglishText) {
   for (int code : kCodes) {
-    const std::string french = LookupMessageFile(code, "FR");
-    const std::string english = LookupMessageFile(code, "US");
+    const std::string french = LookupMessageFile(code, "FR", {kMessageFileName});
+    const std::string english = LookupMessageFile(code, "US", {kMessageFileName});
     EXPECT_NE(french, kNoMessage) << "code " << code << " has no text";
     EXPECT_NE(english, kNoMessage) << "code " << code << " has no English text";
     // Equal texts would mean the French search fell back to English.
     EXPECT_NE(french, english) << "code " << code << " has no French text";
   }
-  EXPECT_EQ(LookupMessageFile(3, "FR"), kNoMessage);
+  EXPECT_EQ(LookupMessageFile(3, "FR", {kMessageFileName}), kNoMessage);
 }
 
 TEST(ShippedDatabase, IsAWindows1252TextFileWithCrlfLineEnds) {
@@ -51,16 +52,28 @@ TEST(ShippedDatabase, IsAWindows1252TextFileWithCrlfLineEnds) {
   EXPECT_EQ(utf8Leads, 0u) << "expected no UTF-8 sequences";
 }
 
-TEST(MessageFile, AMissingFileHasItsOwnText) {
-  test::ScopedFolder empty;
-  EXPECT_EQ(LookupMessageFile(1, "FR"), "no message : file fenmsg.fdb not found");
-}
-
-TEST(MessageFile, IsReadFromTheWorkingDirectory) {
+TEST(MessageFile, IsReadFromTheFirstFileThatOpens) {
   test::ScopedFolder folder;
-  folder.write("fenmsg.fdb", "<FDBRC>\r\n'ERROR'\r\n'FENWIX'\r\n'US'\r\n[1]\r\n'ici'\r\n");
-  EXPECT_EQ(LookupMessageFile(1, "FR"), "ici");
-  EXPECT_EQ(LookupMessageFile(2, "FR"), "no message : message error not found");
+  folder.write("here.fdb", "<FDBRC>\r\n'ERROR'\r\n'FENWIX'\r\n'US'\r\n[1]\r\n'ici'\r\n");
+  folder.write("there.fdb", "<FDBRC>\r\n'ERROR'\r\n'FENWIX'\r\n'US'\r\n[2]\r\n'there'\r\n");
+  const struct {
+    std::vector<std::string> files;
+    int code;
+    const char* expected;
+  } cases[] = {
+      {{"here.fdb", "there.fdb"}, 1, "ici"},
+      {{"missing.fdb", "there.fdb"}, 2, "there"},
+      // A file that opens is the only one read, even when it lacks the code.
+      {{"here.fdb", "there.fdb"}, 2, "no message : message error not found"},
+      {{"missing.fdb", "missing.fdb"}, 1, "no message : file fenmsg.fdb not found"},
+      {{}, 1, "no message : file fenmsg.fdb not found"},
+  };
+  for (const auto& c : cases) {
+    std::string files;
+    for (const std::string& file : c.files) files += " " + file;
+    EXPECT_EQ(LookupMessageFile(c.code, "FR", c.files), c.expected)
+        << "code " << c.code << " in" << files;
+  }
 }
 
 }  // namespace

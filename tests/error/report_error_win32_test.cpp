@@ -172,30 +172,58 @@ TEST_F(ReportErrorTest, TheMessageComesFromUsWhenFrenchHasNone) {
   EXPECT_NE(Shown().find("\nError msg : Class not registered\n"), std::string::npos) << Shown();
 }
 
-TEST_F(ReportErrorTest, MissingDatabaseAndMissingCode) {
-  SetErrorContext("calc", "FX_FormCreate");
-  ReportError(5);
-  EXPECT_NE(Shown().find("\nError msg : no message : message error not found\n"),
-            std::string::npos)
-      << Shown();
-
-  test::RecordedMessageBoxes().clear();
-  test::ScopedFolder empty;
-  ReportError(1);
-  EXPECT_NE(Shown().find("\nError msg : no message : file fenmsg.fdb not found\n"),
-            std::string::npos)
-      << Shown();
+DWORD WINAPI NoModulePath(HMODULE, LPSTR, DWORD) {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return 0;
 }
 
-TEST_F(ReportErrorTest, YesPostsTheQuitMessageAndNoDoesNot) {
-  SetErrorContext("Main", "FX_WindowMove");
-  ReportError(4);
-  EXPECT_EQ(test::TakeQuitMessage(), -1) << "expected no quit message after No";
+// A path longer than any buffer offered: cut to each one, as Windows cuts it.
+DWORD WINAPI EndlessModulePath(HMODULE, LPSTR buffer, DWORD size) {
+  if (size == 0) return 0;
+  std::memset(buffer, 'x', size - 1);
+  buffer[size - 1] = '\0';
+  return size;
+}
 
-  test::SetMessageBoxAnswer(IDYES);
-  ReportError(4);
-  EXPECT_EQ(test::TakeQuitMessage(), 0) << "expected a quit message with code 0 after Yes";
-  EXPECT_EQ(test::TakeQuitMessage(), -1) << "expected exactly one quit message";
+TEST_F(ReportErrorTest, TheMessageFileIsTheOneHereElseTheOneBesideTheProgram) {
+  const struct {
+    const char* here;  // the working directory's fenmsg.fdb, or nullptr for none
+    decltype(&::GetModuleFileNameA) modulePath;  // nullptr: the real one
+    const char* message;                         // how the message of code 1 starts
+  } cases[] = {
+      // The test program's folder holds the library's own database, with other texts.
+      {kDatabase, nullptr, "Nom obligatoire vide\n"},
+      {nullptr, nullptr, "Un nom obligatoire est vide"},
+      {nullptr, NoModulePath, "no message : file fenmsg.fdb not found\n"},
+      {nullptr, EndlessModulePath, "no message : file fenmsg.fdb not found\n"},
+  };
+  for (const auto& c : cases) {
+    test::ScopedFolder elsewhere;
+    if (c.here) elsewhere.write("fenmsg.fdb", c.here);
+    os::Override<decltype(&::GetModuleFileNameA)> modulePath(
+        &os::Table::GetModuleFileNameA,
+        c.modulePath ? c.modulePath : os::real().GetModuleFileNameA);
+    test::RecordedMessageBoxes().clear();
+    SetErrorContext("calc", "FX_FormCreate");
+    ReportError(1);
+    EXPECT_NE(Shown().find(std::string("\nError msg : ") + c.message), std::string::npos)
+        << "expected the message " << c.message << ", got\n" << Shown();
+  }
+}
+
+TEST_F(ReportErrorTest, YesQuitsWithTheErrorCodeAndNoDoesNot) {
+  for (int code : {4, 26, 1012}) {
+    SetErrorContext("Main", "FX_WindowMove");
+    test::SetMessageBoxAnswer(IDNO);
+    ReportError(code);
+    EXPECT_EQ(test::TakeQuitMessage(), -1) << "code " << code << ": expected no quit after No";
+
+    test::SetMessageBoxAnswer(IDYES);
+    ReportError(code);
+    EXPECT_EQ(test::TakeQuitMessage(), code)
+        << "expected the program to end with the reported code " << code;
+    EXPECT_EQ(test::TakeQuitMessage(), -1) << "code " << code << ": expected one quit message";
+  }
 }
 
 }  // namespace

@@ -278,16 +278,42 @@ TEST_F(DateValueTest, TheEpochItselfFormatsAsEmpty) {
   EXPECT_EQ(date.error(), DateValue::kEmpty);
 }
 
-TEST(DateValueTimeZone, FieldsAreStandardTimeEvenInSummer) {
-  test::ScopedTimeZone paris("CET-1CEST");
-  DateValue date;
-  date.setFormat("dd/mm/yyyy");
-  date.parse("1/7/2005");
-  ASSERT_EQ(date.error(), 0);
-  // 00:00 standard time is 23:00 UTC the day before (summer time would make it 22:00).
-  // Only the time is compared: the Windows runtime under Wine keeps the summer-time rules
-  // of the zone it first computed them for, so writing it back depends on the tests run.
-  EXPECT_EQ(date.time(), 1120176000 - 3600);
+TEST(DateValueTimeZone, WritesBackWhatWasTypedInEverySeason) {
+  // The rules after the names are for the host's C library. The Windows runtime reads
+  // only the names and the offset, and puts every zone on United States summer dates, so
+  // there the southern zone has its summer in July. Either way one of the two late
+  // evenings of each zone falls in its summer, where a time taken as standard time moves
+  // an hour on and into the next day.
+  const char kParis[] = "CET-1CEST,M3.5.0,M10.5.0/3";
+  const char kSydney[] = "AES-10AED,M10.1.0,M4.1.0/3";
+  const struct {
+    const char* zone;
+    const char* format;
+    const char* typed;
+    const char* written;
+    std::int32_t time;  // 0: not compared, since the two runtimes' summers differ
+  } cases[] = {
+      {kParis, "dd/mm/yyyy hh:nn", "5/7/2005 23:30", "05/07/2005 23:30", 1120599000},
+      {kParis, "dd/mm/yyyy hh:nn", "5/1/2005 23:30", "05/01/2005 23:30", 1104964200},
+      {kParis, "dd/mm/yyyy", "1/7/2005", "01/07/2005", 1120168800},  // 22:00 UTC the day before
+      {kParis, "dd/mm/yyyy", "1/1/2005", "01/01/2005", 1104534000},
+      {kSydney, "dd/mm/yyyy hh:nn", "5/7/2005 23:30", "05/07/2005 23:30", 0},
+      {kSydney, "dd/mm/yyyy hh:nn", "5/1/2005 23:30", "05/01/2005 23:30", 0},
+      {kSydney, "dd/mm/yyyy", "1/7/2005", "01/07/2005", 0},
+      {kSydney, "dd/mm/yyyy", "1/1/2005", "01/01/2005", 0},
+  };
+  for (const auto& c : cases) {
+    test::ScopedTimeZone zone(c.zone);
+    DateValue date;
+    date.setFormat(c.format);
+    date.parse(c.typed);
+    const std::string where = std::string(c.zone) + ", typed \"" + c.typed + "\"";
+    EXPECT_EQ(date.error(), 0) << where;
+    EXPECT_EQ(date.format(""), c.written) << where;
+    if (c.time != 0) {
+      EXPECT_EQ(date.time(), c.time) << where;
+    }
+  }
 }
 
 }  // namespace

@@ -11,7 +11,8 @@ namespace test {
 
 class ScopedTimeZone {
  public:
-  // A POSIX zone text such as "UTC0" or "CET-1CEST".
+  // A POSIX zone text such as "UTC0" or "CET-1CEST,M3.5.0,M10.5.0/3". The Windows runtime
+  // reads only "tzn[+|-]hh[:mm[:ss]][dzn]" from it, with three-letter names.
   explicit ScopedTimeZone(const std::string& zone) {
     const char* previous = std::getenv("TZ");
     hadPrevious_ = previous != nullptr;
@@ -29,6 +30,10 @@ class ScopedTimeZone {
     // "TZ=" with no value removes the variable.
     _putenv(("TZ=" + (zone ? *zone : std::string())).c_str());
     _tzset();
+    // A summer-time name in TZ means one hour ahead. Wine's runtime does not set that
+    // shift from TZ; it keeps the one read from the system's own zone, which is none on
+    // a machine kept in UTC, and the zone would then have no summer at all.
+    if (zone && _daylight) _dstbias = -3600;
 #else
     if (zone) setenv("TZ", zone->c_str(), 1);
     else unsetenv("TZ");
