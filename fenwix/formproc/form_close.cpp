@@ -7,9 +7,16 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
+#include <set>
+
 namespace {
 
 constexpr char kCloseReason[] = "CLOSE";
+
+std::set<HWND>& ClosedDialogs() {
+  static std::set<HWND> dialogs;
+  return dialogs;
+}
 
 // Releases the brushes recorded for the items' colours and forgets them, so that a form
 // created again never hands a deleted (and maybe reused) handle to DeleteObject.
@@ -30,6 +37,9 @@ void ReleaseItemBrushes(const std::string& formName) {
 INT_PTR FormClose(HWND dialog, const std::string& formName) {
   FormDef form = FindWindowDef(formName);
   if (form.closeReason.empty()) form.closeReason = kCloseReason;
+  // Taking the dialog down moves the focus out of the field that had it: that exit is
+  // the close's, not the user's, and what the field held is abandoned.
+  form.closing = true;
   StoreWindowDef(formName, form);
 
   // A status bar that could not be created has nothing to destroy.
@@ -40,7 +50,10 @@ INT_PTR FormClose(HWND dialog, const std::string& formName) {
   } else if (!os::DestroyWindow(dialog)) {
     Reported(1037);
   }
-  TheRegistry().CurrentFormName.clear();
+  // Another form may have become current meanwhile (opened from this one's callback);
+  // it stays current.
+  if (TheRegistry().CurrentFormName == formName) TheRegistry().CurrentFormName.clear();
+  if (os::IsWindow(dialog)) ClosedDialogs().insert(dialog);
 
   ReleaseItemBrushes(formName);
   ReleaseFormBackground(formName);
@@ -50,6 +63,19 @@ INT_PTR FormClose(HWND dialog, const std::string& formName) {
   FormDef closed = FindWindowDef(formName);
   closed.handle = nullptr;
   closed.statusBar = nullptr;
+  closed.closing = false;
   StoreWindowDef(formName, closed);
   return 1;
+}
+
+bool IsClosedDialog(HWND dialog) { return ClosedDialogs().count(dialog) != 0; }
+
+void ForgetDialog(HWND dialog, const std::string& formName) {
+  ClosedDialogs().erase(dialog);
+  if (formName.empty()) return;
+  FormDef form = FindWindowDef(formName);
+  if (form.handle != dialog) return;
+  form.handle = nullptr;
+  form.statusBar = nullptr;
+  StoreWindowDef(formName, form);
 }

@@ -8,8 +8,16 @@
 
 // The close command (WM_SYSCOMMAND with SC_CLOSE): records "CLOSE" unless a reason is
 // already recorded, destroys the status bar, ends a modal dialog or destroys a modeless
-// one, empties CurrentFormName and releases the brushes of the form and its items.
-// Failures (1037, 1025) are reported and the close goes on. Result 1.
+// one, empties CurrentFormName when it names the form, and releases the brushes of the
+// form and its items. Failures (1037, 1025) are reported and the close goes on. Result 1.
 INT_PTR FormClose(HWND dialog, const std::string& formName);
+
+// A dialog whose form has closed but which the platform has not destroyed yet (a modal
+// dialog is taken down after EndDialog returns): it serves no form any more.
+bool IsClosedDialog(HWND dialog);
+
+// The platform is destroying the dialog: no form records it any more, whoever destroyed
+// it (the close, or the main window taking its children with it).
+void ForgetDialog(HWND dialog, const std::string& formName);
 
 #endif

@@ -147,7 +147,10 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
       case CBN_SELCHANGE:
       case CBN_KILLFOCUS:
       case EN_KILLFOCUS:
-        if (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName))
+        // A field the focus only passed through while it was being given back, or one
+        // abandoned by the form's close, was not left by the user.
+        if (form.closing ||
+            (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName)))
           return 1;
         return Exit(message, formName, itemName);
       default:

@@ -9,6 +9,7 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/form_background.h"
 #include "fenwix/formproc/form_callback.h"
+#include "fenwix/formproc/form_close.h"
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
@@ -16,11 +17,31 @@
 
 namespace {
 
+// The form a dialog serves: the one that recorded it as its dialog. A dialog still being
+// created has been recorded by none, and belongs to the form being created, the current
+// one, as long as that form has no dialog yet; it is recorded at its first message, so
+// that whatever becomes current later (a modal form opened from a callback, a failed
+// creation) never takes its messages.
+std::string ServedForm(HWND dialog) {
+  const std::string recorded = FindFormNameByDialog(dialog);
+  if (!recorded.empty() || IsClosedDialog(dialog)) return recorded;
+  const Registry& registry = TheRegistry();
+  const auto current = registry.windows.find(registry.CurrentFormName);
+  if (current == registry.windows.end() || current->second.handle ||
+      registry.CurrentFormName == registry.MainWindowName)
+    return std::string();
+  FormDef form = current->second;
+  form.handle = dialog;
+  StoreWindowDef(registry.CurrentFormName, form);
+  return registry.CurrentFormName;
+}
+
 INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   ProcedureErrorContext context("", "FX_FormProcIntl");
-  const std::string formName = TheRegistry().CurrentFormName;
+  const std::string formName = ServedForm(dialog);
+  if (message == WM_NCDESTROY) ForgetDialog(dialog, formName);
+  if (formName.empty()) return 4;
   const FormDef form = FindWindowDef(formName);
-  if (form.name.empty()) return 4;
 
   // The application's first look at every message; lParam names the control for the
   // messages that come from one.

@@ -26,6 +26,7 @@
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
   X(DestroyWindow) X(SetWindowTextA) X(GetDlgItemTextA) X(GetClientRect) X(MoveWindow)    \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
+  X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)      \
   X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \
   X(IsDialogMessageA) X(TranslateMessage) X(DispatchMessageA) X(GetDialogBaseUnits)       \
   X(DialogBoxIndirectParamA) X(CreateDialogIndirectParamA) X(EndDialog) X(GetSysColor)    \

@@ -62,4 +62,13 @@ std::string FindItemNameByControl(const std::string& formName, HWND control) {
   return std::string();
 }
 
+std::string FindFormNameByDialog(HWND dialog) {
+  if (!dialog) return std::string();
+  const Registry& registry = TheRegistry();
+  for (const auto& entry : registry.windows) {
+    if (entry.second.handle == dialog && entry.first != registry.MainWindowName) return entry.first;
+  }
+  return std::string();
+}
+
 void ResetRegistry() { TheRegistry() = Registry(); }

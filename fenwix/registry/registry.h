@@ -26,7 +26,11 @@ struct WindowDef {
   ColorValue backColor = 0;
   bool hasStatusBar = false;
   bool modal = false;
+  bool closing = false;  // the form's close is under way: its fields' exits are not the user's
   HWND statusBar = nullptr;
+  // The main window: the control inside it that had the keyboard focus when the window
+  // was last deactivated, given the focus back when the window gets it again.
+  HWND focus = nullptr;
   std::string statusText;   // the validation message of the last field exit
   std::string closeReason;  // "OK", "CANCEL" or "CLOSE"
 };
@@ -93,6 +97,10 @@ std::vector<std::string> FormItemNames(const std::string& formName);
 // null window names no item, although every item still without a control (a data grid's,
 // for ever) records exactly that.
 std::string FindItemNameByControl(const std::string& formName, HWND control);
+
+// The name of the form whose dialog is the given window, or the empty text. Only forms
+// record dialogs: the main window's record never names one.
+std::string FindFormNameByDialog(HWND dialog);
 
 // Empties both maps and the three names.
 void ResetRegistry();

@@ -6,13 +6,20 @@
 
 namespace {
 
-// The window whose children the Tab and arrow keys move between, only while a form is
-// current: the form's own dialog when it has one on the screen, else the window the
-// library works on (the main window, which holds the form). The dialog manager sends the
-// Return key's IDOK to the window it is given, so only the form's dialog lets the form
-// move on to its next field; and a framed form is no child of the main window at all.
-HWND NavigationWindow() {
+// The window whose children the Tab and arrow keys move between. A key typed into a
+// form's control is the business of that form's dialog, whichever form is current. Any
+// other message of a form's dialog goes to it too; the Return key's IDOK is sent to the
+// dialog given, so only the form's own dialog lets the form move on to its next field.
+// For the rest, while a form is current: its dialog when it has one on the screen, else
+// the window the library works on (the main window, which holds the form).
+HWND NavigationWindow(HWND target) {
   const Registry& registry = TheRegistry();
+  for (const auto& entry : registry.windows) {
+    const HWND dialog = entry.second.handle;
+    if (dialog && entry.first != registry.MainWindowName &&
+        (dialog == target || os::IsChild(dialog, target)))
+      return dialog;
+  }
   if (registry.CurrentFormName.empty()) return nullptr;
   const HWND dialog = FindWindowDef(registry.CurrentFormName).handle;
   if (dialog && os::IsWindow(dialog)) return dialog;
@@ -29,7 +36,7 @@ int FX_MessageLoop() {
     // -1: the queue could not be read and message holds nothing; looping on would spin
     // on garbage for ever.
     if (got == -1) return -1;
-    const HWND navigation = NavigationWindow();
+    const HWND navigation = NavigationWindow(message.hwnd);
     if (navigation && os::IsWindow(navigation) && os::IsDialogMessageA(navigation, &message))
       continue;
     os::TranslateMessage(&message);
