@@ -22,10 +22,14 @@ ErrorCode FX_WindowTitleSet(std::string name, std::string title) {
   WindowDef record = FindWindowDef(name);
   if (!record.handle) return 4;
   if (!os::SetWindowTextA(record.handle, title.c_str())) return Reported(1003);
-  // The window procedure may have stored the record while the title changed.
-  record = FindWindowDef(name);
-  record.name = title;
-  StoreWindowDef(name, record);
+  // The window procedure may have stored the record while the title changed. A form's
+  // record keeps its name: that is the form's key, which its events and item look-ups
+  // use; the title is only what the user sees.
+  if (name == TheRegistry().MainWindowName) {
+    record = FindWindowDef(name);
+    record.name = title;
+    StoreWindowDef(name, record);
+  }
   RestoreErrorContext();
   return 0;
 }
