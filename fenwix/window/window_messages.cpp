@@ -1,5 +1,6 @@
 // FX_WindowMessageAuto: the quit message on destroy, the vertical scroll bar hidden when
-// the content fits, and scrolling by whole lines; FX_WindowRedrawIntl repaints after it.
+// the content fits, scrolling by whole lines, and the keyboard focus kept in the forms;
+// FX_WindowRedrawIntl repaints after a scroll.
 #include "fenwix/window/window_messages.h"
 
 #include "fenwix/error/procedure_context.h"
@@ -38,6 +39,30 @@ ErrorCode Scrolled(WindowDef window, WPARAM wParam) {
   return FX_WindowRedrawIntl();
 }
 
+// The window loses the keyboard to another window: the control of one of its forms that
+// has the focus now is the one to give it back to.
+void Deactivated(WindowDef window) {
+  const HWND focus = os::GetFocus();
+  window.focus = focus && os::IsChild(window.handle, focus) ? focus : nullptr;
+  StoreWindowDef(TheRegistry().CurrentWindowName, window);
+}
+
+// The window has the keyboard: the platform gives it to the window itself (after a modal
+// form closes, or when the user comes back from another program), where no form sees a
+// key. It goes on to the control that last had it, or else to the current form's first
+// control that can take it.
+void Focused(const WindowDef& window) {
+  HWND target = window.focus;
+  if (!target || !os::IsChild(window.handle, target) || !os::IsWindowVisible(target) ||
+      !os::IsWindowEnabled(target)) {
+    target = nullptr;
+    const HWND dialog = FindWindowDef(TheRegistry().CurrentFormName).handle;
+    if (dialog && os::IsChild(window.handle, dialog))
+      target = os::GetNextDlgTabItem(dialog, nullptr, FALSE);
+  }
+  if (target) os::SetFocus(target);
+}
+
 }  // namespace
 
 ErrorCode FX_WindowMessageAuto(UINT message, WPARAM wParam) {
@@ -51,6 +76,12 @@ ErrorCode FX_WindowMessageAuto(UINT message, WPARAM wParam) {
       return Resized(window);
     case WM_VSCROLL:
       return Scrolled(window, wParam);
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE && window.handle) Deactivated(window);
+      return 0;
+    case WM_SETFOCUS:
+      if (window.handle) Focused(window);
+      return 0;
     default:
       return 0;
   }
