@@ -14,13 +14,15 @@ namespace {
 // with a null window repaints the whole desktop, so nothing is sent to a null control.
 bool HasControl(const ItemDef& item) { return item.control != nullptr; }
 
-void SetEnable(ItemDef& item, const std::string& value) {
-  item.enable = !IsFalseText(value);
+// Showing, hiding, enabling and disabling act on the control after the record has its
+// new value. Disabling or hiding the control that has the focus moves the focus on, and
+// the field's exit then runs and records what the user typed, so the key's value is
+// stored on the record as it stands afterwards.
+void ShowEnable(const ItemDef& item) {
   if (HasControl(item)) os::EnableWindow(item.control, item.enable ? TRUE : FALSE);
 }
 
-void SetVisible(ItemDef& item, const std::string& value) {
-  item.visible = !IsFalseText(value);
+void ShowVisible(const ItemDef& item) {
   if (!HasControl(item)) return;
   if (!item.visible) {
     os::ShowWindow(item.control, SW_HIDE);
@@ -42,6 +44,7 @@ std::int32_t PositionFromText(const std::string& value, const char* oneWord) {
 struct KeyRule {
   const char* key;
   void (*apply)(ItemDef& item, const std::string& value);
+  void (*show)(const ItemDef& item) = nullptr;  // what the control is told, if anything
 };
 
 // Tested in this order. Values are stored as given: no upper-casing and no range limits,
@@ -50,8 +53,10 @@ const KeyRule kRules[] = {
     {fx::key::BKCOL, [](ItemDef& i, const std::string& v) { i.backColor = ColorFromText(v); }},
     {fx::key::TXCOL, [](ItemDef& i, const std::string& v) { i.textColor = ColorFromText(v); }},
     {fx::key::CHECK, [](ItemDef& i, const std::string& v) { i.check = IsTrueText(v); }},
-    {fx::key::ENABLE, SetEnable},
-    {fx::key::VISIBLE, SetVisible},
+    {fx::key::ENABLE, [](ItemDef& i, const std::string& v) { i.enable = !IsFalseText(v); },
+     ShowEnable},
+    {fx::key::VISIBLE, [](ItemDef& i, const std::string& v) { i.visible = !IsFalseText(v); },
+     ShowVisible},
     {fx::key::VALUE, [](ItemDef& i, const std::string& v) { i.value = v; }},
     {fx::key::BUTTON, [](ItemDef& i, const std::string& v) { i.button = v; }},
     {fx::key::LENGTH, [](ItemDef& i, const std::string& v) { i.length = TextToInt(v, 10); }},
@@ -90,6 +95,11 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
   const KeyRule* rule = FindRule(key);
   if (!rule) return 19;
   rule->apply(item, value);
+  if (rule->show) {
+    rule->show(item);
+    item = FindItemDef(formName, itemName);
+    rule->apply(item, value);
+  }
   StoreItemDef(ItemKey(formName, itemName), item);
   return FX_FormItemRedrawIntl(formName, itemName);
 }
