@@ -8,7 +8,7 @@
 
 #include "fenwix/fenwix.h"
 #include "fenwix/registry/registry.h"
-#include "tests/support/win32_support.h"
+#include "tests/gui/gui_test_helpers.h"
 
 namespace {
 
@@ -272,45 +272,15 @@ TEST_F(FormEvents, CheckBoxClickRecordsItsStateAndRaisesItemChg) {
   EXPECT_EQ(named.front(), "ITEMCHG flag");
 }
 
-// Keys typed while the library's own message loop runs; the loop ends once the focus is
-// on the expected control, or after two seconds.
-HWND loopTarget = nullptr;
-int loopTicks = 0;
-
-void CALLBACK WatchFocus(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (GetFocus() == loopTarget || ++loopTicks > 100) {
-    KillTimer(nullptr, timer);
-    PostQuitMessage(0);
-  }
-}
-
-void TypeInLoop(std::initializer_list<WORD> keys, HWND target) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    INPUT down = {};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(down);
-    inputs.push_back(up);
-  }
-  loopTarget = target;
-  loopTicks = 0;
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  SetTimer(nullptr, 0, 20, WatchFocus);
-  EXPECT_EQ(FX_MessageLoop(), 0);
-}
-
 TEST_F(FormEvents, TabAndReturnMoveToTheNextFieldInTheLibrarysLoop) {
   Add("a", fx::item::EDIT, 1, "");
   Add("b", fx::item::EDIT, 2, "");
   Add("c", fx::item::EDIT, 3, "");
   Create();
   SetFocus(Control("a"));
-  TypeInLoop({VK_TAB}, Control("b"));
+  EXPECT_EQ(test::TypeInLoop({VK_TAB}, Control("b")), 0);
   EXPECT_EQ(GetFocus(), Control("b"));
-  TypeInLoop({VK_RETURN}, Control("c"));
+  EXPECT_EQ(test::TypeInLoop({VK_RETURN}, Control("c")), 0);
   EXPECT_EQ(GetFocus(), Control("c"));
   EXPECT_TRUE(IsWindow(dialog_));
   for (const std::string& line : NamedEvents()) EXPECT_EQ(line.rfind("ITEMCLIC", 0), std::string::npos);
@@ -320,7 +290,7 @@ TEST_F(FormEvents, EscapeDoesNothing) {
   Add("a", fx::item::EDIT, 1, "");
   Create();
   SetFocus(Control("a"));
-  TypeInLoop({VK_ESCAPE}, nullptr);
+  EXPECT_EQ(test::TypeInLoop({VK_ESCAPE}, nullptr), 0);
   EXPECT_TRUE(IsWindow(dialog_));
   EXPECT_EQ(TheRegistry().CurrentFormName, form_);
   EXPECT_EQ(GetFocus(), Control("a"));

@@ -3,6 +3,7 @@
 #ifndef FENWIX_TESTS_GUI_GUI_TEST_HELPERS_H
 #define FENWIX_TESTS_GUI_GUI_TEST_HELPERS_H
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,40 @@ inline std::string OneReportStartingWith(const std::string& head) {
                       std::to_string(texts.size()) + " reports";
   for (const std::string& text : texts) shown += "\n---\n" + text;
   return shown;
+}
+
+// Real keys (SendInput) typed while the library's own message loop runs; the loop ends
+// once the focus is on the target control (at once for none), or after two seconds.
+inline HWND& LoopTarget() {
+  static HWND target = nullptr;
+  return target;
+}
+inline int& LoopTicks() {
+  static int ticks = 0;
+  return ticks;
+}
+inline void CALLBACK WatchFocus(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (GetFocus() == LoopTarget() || ++LoopTicks() > 100) {
+    KillTimer(nullptr, timer);
+    PostQuitMessage(0);
+  }
+}
+inline int TypeInLoop(std::initializer_list<WORD> keys, HWND target) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(down);
+    inputs.push_back(up);
+  }
+  LoopTarget() = target;
+  LoopTicks() = 0;
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  SetTimer(nullptr, 0, 20, WatchFocus);
+  return FX_MessageLoop();
 }
 
 }  // namespace test
