@@ -2,6 +2,7 @@
 #include "details_form.h"
 
 #include "event_log.h"
+#include "gallery_form.h"
 #include "item_table.h"
 
 namespace gallery {
@@ -15,7 +16,8 @@ const ItemRow kItems[] = {
      "close box, OK or Cancel.;ftname=Arial;ftsize=9"},
     {"commentLabel", fx::item::STATIC, 2, 10, 56, 80, 20, "value=Comment;ftname=Arial;ftsize=9"},
     {"dueLabel", fx::item::STATIC, 3, 10, 88, 80, 20, "value=Due date;ftname=Arial;ftsize=9"},
-    {"urgentLabel", fx::item::STATIC, 4, 115, 120, 120, 20, "value=Urgent;ftname=Arial;ftsize=9"},
+    {"urgentLabel", fx::item::STATIC, 4, 115, 120, 230, 20,
+     "value=Urgent (turns Details... red);ftname=Arial;ftsize=9"},
     {"comment", fx::item::EDIT, 5, 95, 52, 250, 24,
      "type=string;length=30;remark=Any comment, up to 30 characters"},
     {"due", fx::item::EDIT, 6, 95, 84, 120, 24, "type=date;format=dd.mm.yy;remark=A date as dd.mm.yy"},
@@ -30,8 +32,11 @@ std::intptr_t DetailsCallback(std::string form, std::string item, std::string ev
   try {
     LogEvent(form, item, event, message, wParam, lParam);
     WatchStatusBar(form, dialog);
+    if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
     if (event == fx::event::BEFORE && message == WM_SHOWWINDOW && wParam)
       LogLayout(form, dialog, TableOf(kItems));
+    if (event == fx::event::ITEMCHG && item == "urgent")
+      MarkDetailsButton(IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED);
   } catch (...) {
     // An exception must not unwind through the dialog manager; the event is dropped.
   }
@@ -49,6 +54,7 @@ std::string RunDetailsForm() {
       kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white", 0, 0, 360, 230,
       DetailsCallback);
   if (code != 0) ReportError(code);
+  MarkDetailsButton(false);
   const std::string reason = FX_FormCloseReason(kForm);
   Line("closed " + std::string(kForm) + " reason=[" + reason + "] -> " + std::to_string(code));
   return reason;

@@ -152,6 +152,14 @@ void LogEvent(const std::string& form, const std::string& item, const std::strin
   Line(line);
 }
 
+void LogPaint(const std::string& form, ItemTable items, UINT message, LPARAM lParam) {
+  if (message != WM_DRAWITEM || lParam == 0) return;
+  const UINT id = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID;
+  for (const ItemRow& row : items) {
+    if (id != 0 && static_cast<UINT>(ControlIdOf(row)) == id) Line("paint " + form + " " + row.name);
+  }
+}
+
 void WatchStatusBar(const std::string& form, HWND dialog) {
   // The library gives a form's status bar the control id 100.
   const HWND bar = GetDlgItem(dialog, 100);

@@ -22,6 +22,10 @@ void SetEveryMessage(bool on);
 void LogEvent(const std::string& form, const std::string& item, const std::string& event,
               UINT message, WPARAM wParam, LPARAM lParam);
 
+// "paint FORM ITEM" when the library is about to paint an owner-drawn item that has a
+// control id (a button), from the "BEFORE" of WM_DRAWITEM; nothing for other messages.
+void LogPaint(const std::string& form, ItemTable items, UINT message, LPARAM lParam);
+
 // Starts telling "status FORM [TEXT]" for each text set into the form's status bar, once
 // the library has made the bar. Safe to call at every event.
 void WatchStatusBar(const std::string& form, HWND dialog);

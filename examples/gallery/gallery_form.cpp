@@ -120,6 +120,7 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
   try {
     LogEvent(form, item, event, message, wParam, lParam);
     WatchStatusBar(form, dialog);
+    if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
     if (event == fx::event::BEFORE) {
       if (message == WM_SHOWWINDOW && wParam) {
         LogLayout(form, dialog, TableOf(kItems));
@@ -142,6 +143,10 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
 }
 
 }  // namespace
+
+void MarkDetailsButton(bool urgent) {
+  SetItem("details", fx::key::BKCOL, urgent ? "red" : "yellow");
+}
 
 ErrorCode DeclareGalleryForm() { return DeclareItems(kForm, TableOf(kItems)); }
 

@@ -13,6 +13,10 @@ ErrorCode DeclareGalleryForm();
 // Creates the form as a frameless child of the main window, with a status bar.
 ErrorCode CreateGalleryForm();
 
+// Colours the "Details..." button red while the details form says urgent, yellow
+// otherwise: one form changing another's item while both are on the screen.
+void MarkDetailsButton(bool urgent);
+
 }  // namespace gallery
 
 #endif

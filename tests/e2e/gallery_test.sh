@@ -142,7 +142,7 @@ wait_for '^event gallery name ITEMEXIT recorded=\[Ada\]'
 [ "$(field_events gallery name)" = "ITEMCHG ITEMEXIT" ] ||
   fail "expected ITEMCHG then ITEMEXIT once the name is typed, got [$(field_events gallery name)]"
 
-echo "== the modal form opens, closes with its close box, and its reason is shown"
+echo "== the modal form opens; the form behind it is still served as itself"
 mark
 click_item gallery details
 wait_for '^event gallery details ITEMCLIC$'
@@ -150,10 +150,32 @@ wait_for '^ready details$'
 wait_for '^status details \['
 read -r cx cy < <(since_mark | awk '$1 == "layout" && $2 == "details" && $3 == "closebox" { print $4, $5 }')
 [ -n "${cy:-}" ] || fail "expected the close box of the framed form in its layout lines"
+mark
+click_item details urgent
+wait_for '^set gallery details BKCOL=\[red\] -> 0$'
+wait_for '^paint gallery details$'
+expect_none '^event details - '
+
+echo "== the close box abandons an invalid date without checking or reporting it"
+click_item details due
+mark
+xdotool type --delay 20 '31.13.05'
 xdotool mousemove --sync "$cx" "$cy" click 1
 wait_for '^closed details reason=\[CLOSE\] -> 0$'
 wait_for '^set gallery reason VALUE=\[CLOSE\] -> 0$'
+expect_none '^event details due ITEM(CHG|EXIT)'
 expect_no_error_box
+
+echo "== the keyboard is back in the form behind, on the button that opened the modal form"
+mark
+xdotool key shift+Tab
+wait_for '^event gallery Apply BEFORE WM_COMMAND BN_SETFOCUS$'
+xdotool key shift+Tab shift+Tab shift+Tab
+wait_for '^event gallery name BEFORE WM_COMMAND EN_SETFOCUS$'
+mark
+xdotool type --delay 20 'Bo'
+xdotool key Tab
+wait_for '^event gallery name ITEMEXIT recorded=\[Bo\]'
 
 echo "== the OK button ends the form with OK"
 mark
