@@ -1,9 +1,55 @@
-// Read-only questions an application asks about a form after the fact: why it closed,
-// and what a field held when the user last left it. Both answer from the registry.
+// Questions an application asks about a form: what an item shows now, why the form
+// closed, and what a field held when the user last left it.
+#include "fenwix/error/error_context.h"
+#include "fenwix/form/item_keys.h"
+#include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
-// A copy of the record can fail to allocate; these calls answer with the empty text
-// rather than let an exception reach the application.
+namespace {
+
+// The whole text of a control, however long.
+std::string ControlText(HWND control) {
+  const int length = os::GetWindowTextLengthA(control);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = os::GetWindowTextA(control, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+std::string ItemValue(const std::string& formName, const std::string& itemName,
+                      const std::string& key) {
+  const ItemDef item = FindItemDef(formName, itemName);
+  const ItemKeyRule* rule = FindItemKeyRule(key);
+  if (item.type.empty() || !rule) {
+    ReportError(item.type.empty() ? 18 : 19);
+    return std::string();
+  }
+  // What the user sees: the field's text as typed, not yet left, or as written back after
+  // its exit; the box as last clicked.
+  if (item.control && rule->key == fx::key::VALUE && ShowsTypedText(item))
+    return ControlText(item.control);
+  if (item.control && rule->key == fx::key::CHECK && item.type == fx::item::CHECKSYS)
+    return os::SendMessageA(item.control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "TRUE" : "FALSE";
+  return rule->read(item);
+}
+
+}  // namespace
+
+// A copy of a record can fail to allocate; these calls answer with the empty text rather
+// than let an exception reach the application.
+std::string FX_FormItemGet(std::string formName, std::string itemName, std::string key) {
+  try {
+    SaveErrorContext();
+    SetErrorContext(ItemKey(formName, itemName), "FX_FormItemGet");
+    std::string value = ItemValue(formName, itemName, key);
+    RestoreErrorContext();
+    return value;
+  } catch (...) {
+    return std::string();
+  }
+}
+
 std::string FX_FormCloseReason(std::string formName) {
   try {
     return FindWindowDef(formName).closeReason;

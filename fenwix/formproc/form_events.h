@@ -7,14 +7,6 @@
 
 #include <string>
 
-// The control's recorded text and check state when it last got the focus; the exit from
-// a field raises "ITEMCHG" when either differs.
-struct FocusSnapshot {
-  std::string text;
-  bool checkState = false;
-};
-FocusSnapshot& TheFocusSnapshot();
-
 inline constexpr const char kRequiredInput[] = "Saisie obligatoire";
 inline constexpr const char kInvalidInput[] = "Saisie incorrecte";
 

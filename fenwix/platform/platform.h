@@ -27,6 +27,7 @@
   X(DestroyWindow) X(SetWindowTextA) X(GetDlgItemTextA) X(GetClientRect) X(MoveWindow)    \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
   X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)      \
+  X(GetWindowTextA) X(GetWindowTextLengthA)                                               \
   X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \
   X(IsDialogMessageA) X(TranslateMessage) X(DispatchMessageA) X(GetDialogBaseUnits)       \
   X(DialogBoxIndirectParamA) X(CreateDialogIndirectParamA) X(EndDialog) X(GetSysColor)    \

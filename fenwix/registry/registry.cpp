@@ -6,6 +6,11 @@ Registry& TheRegistry() {
   return registry;
 }
 
+FocusSnapshot& TheFocusSnapshot() {
+  static FocusSnapshot snapshot;
+  return snapshot;
+}
+
 std::string ItemKey(const std::string& formName, const std::string& itemName) {
   return formName + "." + itemName;
 }

@@ -85,6 +85,15 @@ struct Registry {
 // The one registry of the process.
 Registry& TheRegistry();
 
+// The control's recorded text and check state when it last got the focus; the exit from
+// a field raises "ITEMCHG" when either differs. One for the library, overwritten at every
+// focus notification.
+struct FocusSnapshot {
+  std::string text;
+  bool checkState = false;
+};
+FocusSnapshot& TheFocusSnapshot();
+
 WindowDef FindWindowDef(const std::string& name);
 void StoreWindowDef(const std::string& name, const WindowDef& record);
 ItemDef FindItemDef(const std::string& formName, const std::string& itemName);
