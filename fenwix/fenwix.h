@@ -138,8 +138,25 @@ ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string
 // The third argument is the vertical position, the fourth the horizontal one.
 ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, int left,
                         int width, int height, FormCallback callback);
+// Changes one property of an item and redraws it. VALUE on a field and CHECK on a check
+// box also change what the control shows, and count as no change of the user's. Returns
+// 18 (no such item) or 19 (a key not taken at run time) without a message box.
 ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string key,
                          std::string value);
+// What an item shows now, as text: VALUE of a field is its control's text, as typed or as
+// written back; CHECK of a check box is "TRUE" or "FALSE" as on the screen; any other key
+// gives the record's value in a form FX_FormItemSet takes back. "" and a report (18, 19)
+// for an unknown item or key.
+std::string FX_FormItemGet(std::string formName, std::string itemName, std::string key);
+
+// Closes an open form as its close box does: its "BEFORE" sees the close command and may
+// refuse it. The reason ("CLOSE" when empty) is what FX_FormCloseReason then gives. 4,
+// without a message box, for a form that is not open.
+ErrorCode FX_FormClose(std::string formName, std::string reason);
+// Puts a text of the program's own into the form's status bar, until the library shows
+// a field's remark or message there at the next focus change. 4, without a message box,
+// for a form that is not open or has no status bar.
+ErrorCode FX_FormStatusSet(std::string formName, std::string text);
 
 // Why a form last closed: "OK" or "CANCEL" (its button of that role), or "CLOSE" (the close
 // box, Alt+F4). Empty while the form has never closed, and for an unknown form.

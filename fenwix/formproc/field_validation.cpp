@@ -60,6 +60,24 @@ std::string ValidateCurrency(ItemDef& item) {
 
 }  // namespace
 
+std::string FieldRefusal(const ItemDef& item, const std::string& text) {
+  if (item.fieldType == fx::field::DATE) {
+    DateValue date;
+    date.setFormat(item.format);
+    date.parse(text);
+    if (date.error() == DateValue::kEmpty) return item.notNull ? kRequiredInput : "";
+    return date.error() == DateValue::kOk ? "" : kInvalidInput;
+  }
+  if (item.fieldType == fx::field::CURRENCY) {
+    CurrencyFormatState amount;
+    amount.setFormat(item.format);
+    amount.parse(text);
+    if (amount.isEmpty() && item.notNull) return kRequiredInput;
+    return amount.error() == CurrencyFormatState::kOk ? "" : kInvalidInput;
+  }
+  return text.empty() && item.notNull ? kRequiredInput : "";
+}
+
 std::string ValidateField(ItemDef& item) {
   if (item.fieldType == fx::field::DATE) return ValidateDate(item);
   if (item.fieldType == fx::field::CURRENCY) return ValidateCurrency(item);

@@ -14,4 +14,8 @@
 // "Saisie obligatoire" or "Saisie incorrecte".
 std::string ValidateField(ItemDef& item);
 
+// Why a field's text keeps its form from being accepted, by the same rules and without
+// touching the control: empty when the text may stay, else the status text that says why.
+std::string FieldRefusal(const ItemDef& item, const std::string& text);
+
 #endif

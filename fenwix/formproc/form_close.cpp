@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr char kCloseReason[] = "CLOSE";
-
 std::set<HWND>& ClosedDialogs() {
   static std::set<HWND> dialogs;
   return dialogs;
@@ -66,6 +64,19 @@ INT_PTR FormClose(HWND dialog, const std::string& formName) {
   closed.closing = false;
   StoreWindowDef(formName, closed);
   return 1;
+}
+
+bool CloseWithReason(HWND dialog, const std::string& formName, const std::string& reason) {
+  FormDef form = FindWindowDef(formName);
+  const std::string previous = form.closeReason;
+  form.closeReason = reason;
+  StoreWindowDef(formName, form);
+  os::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  form = FindWindowDef(formName);
+  if (form.handle != dialog) return true;
+  form.closeReason = previous;
+  StoreWindowDef(formName, form);
+  return false;
 }
 
 bool IsClosedDialog(HWND dialog) { return ClosedDialogs().count(dialog) != 0; }

@@ -6,11 +6,19 @@
 
 #include <string>
 
+// The reason of a close that no button and no program named: the close box, Alt+F4.
+inline constexpr char kCloseReason[] = "CLOSE";
+
 // The close command (WM_SYSCOMMAND with SC_CLOSE): records "CLOSE" unless a reason is
 // already recorded, destroys the status bar, ends a modal dialog or destroys a modeless
 // one, empties CurrentFormName when it names the form, and releases the brushes of the
 // form and its items. Failures (1037, 1025) are reported and the close goes on. Result 1.
 INT_PTR FormClose(HWND dialog, const std::string& formName);
+
+// Closes the form through its close command with a reason recorded first, so that the
+// application sees the command and may refuse it; a refused close leaves the reason as it
+// was. False when the form is still open afterwards.
+bool CloseWithReason(HWND dialog, const std::string& formName, const std::string& reason);
 
 // A dialog whose form has closed but which the platform has not destroyed yet (a modal
 // dialog is taken down after EndDialog returns): it serves no form any more.

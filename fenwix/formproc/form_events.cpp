@@ -1,17 +1,16 @@
 // Turns the notifications of a form's controls into the application's events.
 #include "fenwix/formproc/form_events.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_callback.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
-
-FocusSnapshot& TheFocusSnapshot() {
-  static FocusSnapshot snapshot;
-  return snapshot;
-}
 
 namespace {
 
@@ -43,13 +42,47 @@ void ShowStatus(const FormDef& form, const std::string& text) {
     os::SendMessageA(form.statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// The form's fields the user can reach, in sequence order, with the text each shows. A
+// field hidden or disabled by the program is the program's business, not the user's.
+std::vector<std::pair<std::int32_t, std::string>> ReachableFields(const std::string& formName) {
+  std::vector<std::pair<std::int32_t, std::string>> fields;
+  for (const std::string& itemName : FormItemNames(formName)) {
+    const ItemDef item = FindItemDef(formName, itemName);
+    if (item.control && IsTypedField(item) && item.enable && item.visible)
+      fields.emplace_back(item.sequence, itemName);
+  }
+  std::sort(fields.begin(), fields.end());
+  return fields;
+}
+
+// Every field acceptable; otherwise the first one that is not takes the focus, and the
+// status bar says why.
+bool FormAcceptable(const std::string& formName) {
+  for (const auto& field : ReachableFields(formName)) {
+    const ItemDef item = FindItemDef(formName, field.second);
+    char text[1024] = {0};
+    os::GetWindowTextA(item.control, text, sizeof text);
+    const std::string refusal = FieldRefusal(item, text);
+    if (refusal.empty()) continue;
+    FormDef form = FindWindowDef(formName);
+    form.statusText = refusal;
+    StoreWindowDef(formName, form);
+    // The field being left for it is not checked now: its check would take the focus back.
+    const FocusReturn guard(ItemKey(formName, field.second));
+    os::SetFocus(item.control);
+    ShowStatus(form, refusal);
+    return false;
+  }
+  return true;
+}
+
 // An OK or CANCEL button records its role and closes the form through the same path as
-// the close box, so the application sees the close command too.
+// the close box, so the application sees the close command too. OK first checks every
+// field: a form is not accepted with a required field empty or an impossible date or
+// amount, whether or not the user ever went into that field.
 INT_PTR CloseByButton(HWND dialog, const std::string& formName, const std::string& reason) {
-  FormDef form = FindWindowDef(formName);
-  form.closeReason = reason;
-  StoreWindowDef(formName, form);
-  os::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (reason == fx::word::OK && !FormAcceptable(formName)) return 1;
+  CloseWithReason(dialog, formName, reason);
   return 1;
 }
 
