@@ -13,18 +13,21 @@ const char kForm[] = "details";
 const ItemRow kItems[] = {
     {"heading", fx::item::STATIC, 1, 10, 8, 340, 36,
      "value=A framed, modal form with its own fields and status bar. Close it with the "
-     "close box, OK or Cancel.;ftname=Arial;ftsize=9"},
+     "close box, OK, Cancel or Later.;ftname=Arial;ftsize=9"},
     {"commentLabel", fx::item::STATIC, 2, 10, 56, 80, 20, "value=Comment;ftname=Arial;ftsize=9"},
     {"dueLabel", fx::item::STATIC, 3, 10, 88, 80, 20, "value=Due date;ftname=Arial;ftsize=9"},
     {"urgentLabel", fx::item::STATIC, 4, 115, 120, 230, 20,
      "value=Urgent (turns Details... red);ftname=Arial;ftsize=9"},
     {"comment", fx::item::EDIT, 5, 95, 52, 250, 24,
      "type=string;length=30;remark=Any comment, up to 30 characters"},
-    {"due", fx::item::EDIT, 6, 95, 84, 120, 24, "type=date;format=dd.mm.yy;remark=A date as dd.mm.yy"},
+    {"due", fx::item::EDIT, 6, 95, 84, 120, 24,
+     "type=date;format=dd.mm.yy;notnull=true;remark=A date as dd.mm.yy (required: OK checks it)"},
     {"urgent", fx::item::CHECKSYS, 7, 95, 122, 14, 14, ""},
     {"ok", fx::item::BUTTON, 8, 155, 150, 90, 30, "button=OK;value=OK;remark=Closes with the reason OK"},
     {"cancel", fx::item::BUTTON, 9, 255, 150, 90, 30,
      "button=CANCEL;value=Cancel;remark=Closes with the reason CANCEL"},
+    {"later", fx::item::BUTTON, 10, 55, 150, 90, 30,
+     "value=Later;remark=The program closes the form with the reason LATER"},
 };
 
 std::intptr_t DetailsCallback(std::string form, std::string item, std::string event,
@@ -35,6 +38,8 @@ std::intptr_t DetailsCallback(std::string form, std::string item, std::string ev
     if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
     if (event == fx::event::BEFORE && message == WM_SHOWWINDOW && wParam)
       LogLayout(form, dialog, TableOf(kItems));
+    if (event == fx::event::ITEMCLIC && item == "later")
+      Line("close " + form + " -> " + std::to_string(FX_FormClose(form, "LATER")));
     if (event == fx::event::ITEMCHG && item == "urgent")
       MarkDetailsButton(IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED);
   } catch (...) {

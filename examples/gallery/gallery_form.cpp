@@ -51,7 +51,7 @@ const ItemRow kItems[] = {
     {"showNoteLabel", fx::item::STATIC, 17, 310, 244, 140, 20,
      "value=Show the note;ftname=Arial;ftsize=9"},
     {"summary", fx::item::STATIC, 18, 215, 314, 235, 62,
-     "value=Apply copies the recorded texts here.;ftname=Arial;ftsize=9;bkcol=white;"
+     "value=Apply shows here what the fields show; Sample fills them in.;ftname=Arial;ftsize=9;bkcol=white;"
      "brdstyle=3din"},
 
     // Button captions and the data grid's place.
@@ -84,14 +84,15 @@ const ItemRow kItems[] = {
     {"subscribe", fx::item::CHECKSYS, 30, 290, 220, 14, 14, "check=true"},
     {"showNote", fx::item::CHECKSYS, 31, 290, 246, 14, 14, ""},
     {"Apply", fx::item::BUTTONSYS, 32, 215, 276, 100, 28, ""},
-    {"details", fx::item::BUTTON, 33, 470, 66, 160, 30,
+    {"Sample", fx::item::BUTTONSYS, 33, 325, 276, 125, 28, ""},
+    {"details", fx::item::BUTTON, 34, 470, 66, 160, 30,
      "value=Details...;bkcol=yellow;ftname=Arial;ftsize=10;remark=Opens a framed, modal form"},
-    {"disabled", fx::item::BUTTON, 34, 470, 104, 160, 30,
+    {"disabled", fx::item::BUTTON, 35, 470, 104, 160, 30,
      "value=Disabled button;enable=false;ftname=Arial;ftsize=10"},
-    {"ok", fx::item::BUTTON, 35, 470, 300, 75, 30,
+    {"ok", fx::item::BUTTON, 36, 470, 300, 75, 30,
      "button=OK;value=OK;bkcol=green;txcol=white;ftname=Arial;ftsize=10;ftbold=true;"
      "remark=Closes the form with the reason OK"},
-    {"cancel", fx::item::BUTTON, 36, 555, 300, 75, 30,
+    {"cancel", fx::item::BUTTON, 37, 555, 300, 75, 30,
      "button=CANCEL;value=Cancel;bkcol=red;txcol=white;ftname=Arial;ftsize=10;ftbold=true;"
      "remark=Closes the form with the reason CANCEL"},
 };
@@ -102,11 +103,27 @@ void SetItem(const std::string& item, const std::string& key, const std::string&
        std::to_string(code));
 }
 
+// What the user sees in the fields now, whether or not each field has been left.
 void ShowSummary() {
+  const auto shown = [](const char* item, const char* key = fx::key::VALUE) {
+    return "[" + FX_FormItemGet(kForm, item, key) + "]";
+  };
   SetItem("summary", fx::key::VALUE,
-          "Name [" + FX_FormItemText(kForm, "name") + "], date [" +
-              FX_FormItemText(kForm, "date") + "], amount [" +
-              FX_FormItemText(kForm, "amount") + "]");
+          "Name " + shown("name") + ", date " + shown("date") + ", amount " + shown("amount") +
+              ", list " + shown("colour") + ", city " + shown("city") + ", subscribed " +
+              shown("subscribe", fx::key::CHECK));
+  const ErrorCode code = FX_FormStatusSet(kForm, "Applied: the summary shows the fields");
+  Line("status set " + std::string(kForm) + " -> " + std::to_string(code));
+}
+
+// The program fills the fields in; the user's next exit from them sees no change.
+void FillSample() {
+  SetItem("name", fx::key::VALUE, "Ada");
+  SetItem("date", fx::key::VALUE, "05/03/2005");
+  SetItem("amount", fx::key::VALUE, "1234.50");
+  SetItem("colour", fx::key::VALUE, "Blue");
+  SetItem("city", fx::key::VALUE, "Lyon");
+  SetItem("subscribe", fx::key::CHECK, "false");
 }
 
 // The form is gone (OK, Cancel): say why, and end the program with it.
@@ -129,6 +146,8 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
       } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && item == "Apply") {
         // A system push button raises no named event: its click is seen here.
         ShowSummary();
+      } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && item == "Sample") {
+        FillSample();
       }
     } else if (event == fx::event::ITEMCLIC && item == "details") {
       SetItem("reason", fx::key::VALUE, RunDetailsForm());

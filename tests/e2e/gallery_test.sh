@@ -169,13 +169,40 @@ expect_no_error_box
 echo "== the keyboard is back in the form behind, on the button that opened the modal form"
 mark
 xdotool key shift+Tab
-wait_for '^event gallery Apply BEFORE WM_COMMAND BN_SETFOCUS$'
-xdotool key shift+Tab shift+Tab shift+Tab
+wait_for '^event gallery Sample BEFORE WM_COMMAND BN_SETFOCUS$'
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab
 wait_for '^event gallery name BEFORE WM_COMMAND EN_SETFOCUS$'
 mark
 xdotool type --delay 20 'Bo'
 xdotool key Tab
 wait_for '^event gallery name ITEMEXIT recorded=\[Bo\]'
+
+echo "== OK checks the modal form: refused while its required date is empty, then accepted"
+mark
+click_item gallery details
+wait_for '^ready details$'
+mark
+click_item details ok
+wait_for '^status details \[Saisie obligatoire\]$'
+expect_none '^closed details'
+xdotool type --delay 20 '5.3.05'
+click_item details ok
+wait_for '^closed details reason=\[OK\] -> 0$'
+wait_for '^set gallery reason VALUE=\[OK\] -> 0$'
+
+echo "== the program fills the fields in, and reads back what they show"
+mark
+click_item gallery Sample
+wait_for '^set gallery subscribe CHECK=\[false\] -> 0$'
+click_item gallery Apply
+wait_for '^set gallery summary VALUE=\[Name \[Ada\], date \[05/03/2005\], amount \[1234\.50\], list \[Blue\], city \[Lyon\], subscribed \[FALSE\]\] -> 0$'
+wait_for '^status gallery \[Applied: the summary shows the fields\]$'
+click_item gallery name
+mark
+xdotool key Tab
+wait_for '^event gallery name ITEMEXIT recorded=\[Ada\]'
+[ "$(field_events gallery name)" = "ITEMEXIT" ] ||
+  fail "expected ITEMEXIT alone after the program set the name, got [$(field_events gallery name)]"
 
 echo "== the OK button ends the form with OK"
 mark
