@@ -51,8 +51,8 @@ const ItemRow kItems[] = {
     {"showNoteLabel", fx::item::STATIC, 17, 310, 244, 140, 20,
      "value=Show the note;ftname=Arial;ftsize=9"},
     {"summary", fx::item::STATIC, 18, 215, 314, 235, 62,
-     "value=Apply shows here what the fields show; Sample fills them in.;ftname=Arial;ftsize=9;bkcol=white;"
-     "brdstyle=3din"},
+     "value=Apply shows here what the fields show, Sample fills them in.;ftname=Arial;"
+     "ftsize=9;bkcol=white;brdstyle=3din"},
 
     // Button captions and the data grid's place.
     {"buttonsHead", fx::item::STATIC, 19, 470, 44, 160, 18,
