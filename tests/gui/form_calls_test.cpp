@@ -25,10 +25,7 @@ std::intptr_t Record(std::string, std::string item, std::string event, HWND, UIN
 class FormCalls : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    test::RestartLibrary();
-    ASSERT_EQ(FX_WindowMainCreate(test::NewName("CallsMain"), SW_SHOWNORMAL,
-                                  test::MainWindowProc, "", 0, 0, 500, 400),
-              0);
+    ASSERT_EQ(test::StartWithMainWindow("CallsMain"), 0);
   }
   void SetUp() override {
     seen.clear();

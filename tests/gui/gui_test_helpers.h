@@ -38,6 +38,14 @@ inline std::string NewName(const char* stem) {
   return stem + std::to_string(++counter);
 }
 
+// A restarted library with a main window of its own (shown, width × height at the top
+// left); 0 when it was made.
+inline ErrorCode StartWithMainWindow(const char* stem, int width = 500, int height = 400) {
+  RestartLibrary();
+  return FX_WindowMainCreate(NewName(stem), SW_SHOWNORMAL, MainWindowProc, "", 0, 0, width,
+                             height);
+}
+
 // The recorded reports (the message boxes' texts).
 inline std::vector<std::string> Reports() {
   std::vector<std::string> texts;

@@ -45,10 +45,7 @@ std::intptr_t OpenModalOnClick(std::string, std::string item, std::string event,
 class ModalOpenerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    test::RestartLibrary();
-    ASSERT_EQ(FX_WindowMainCreate(test::NewName("OpenerMain"), SW_SHOWNORMAL,
-                                  test::MainWindowProc, "", 0, 0, 400, 300),
-              0);
+    ASSERT_EQ(test::StartWithMainWindow("OpenerMain", 400, 300), 0);
     ASSERT_EQ(FX_FormItemAdd("opener", "open", fx::item::BUTTON, 1, 10, 10, 80, 30, ""), 0);
   }
   void SetUp() override { test::RecordedMessageBoxes().clear(); }

@@ -52,10 +52,7 @@ void CloseItself(HWND dialog) { SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0)
 class SeveralForms : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    test::RestartLibrary();
-    ASSERT_EQ(FX_WindowMainCreate(test::NewName("SeveralMain"), SW_SHOWNORMAL,
-                                  test::MainWindowProc, "", 0, 0, 500, 400),
-              0);
+    ASSERT_EQ(test::StartWithMainWindow("SeveralMain"), 0);
   }
   void SetUp() override {
     seen.clear();
