@@ -123,6 +123,11 @@ std::string IntToText(std::int32_t value);
 // FX_MessageLoop then returns as the program's exit code.
 std::string ReportError(ErrorCode code);
 
+// The language of the library's texts, "FR" (the default) or "US", in any case: the
+// message database is searched in it first, then in the other, and the status texts of
+// refused fields follow it. Any other text is reported as 19 and changes nothing.
+ErrorCode FX_LanguageSet(std::string language);
+
 #ifdef _WIN32
 ErrorCode FX_WindowMainCreate(std::string name, int showCommand, WNDPROC procedure,
                               std::string properties, int x, int y, int width, int height);

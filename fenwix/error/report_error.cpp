@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fenwix/error/error_context.h"
+#include "fenwix/error/language.h"
 #include "fenwix/error/message_db.h"
 #include "fenwix/error/report_text.h"
 #include "fenwix/fenwix.h"
@@ -59,7 +60,7 @@ std::string ReportError(ErrorCode code) {
   std::vector<std::string> files = {kMessageFileName};
   const std::string beside = MessageFileBesideProgram();
   if (!beside.empty()) files.push_back(beside);
-  const std::string message = LookupMessageFile(code, kMessageLanguage, files);
+  const std::string message = LookupMessageFile(code, TextLanguage(), files);
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);

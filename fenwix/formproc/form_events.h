@@ -7,6 +7,9 @@
 
 #include <string>
 
+// The texts the exit from a refused field leaves in the status bar.
+#include "fenwix/formproc/status_text.h"
+
 // The control's recorded text and check state when it last got the focus; the exit from
 // a field raises "ITEMCHG" when either differs.
 struct FocusSnapshot {
@@ -14,9 +17,6 @@ struct FocusSnapshot {
   bool checkState = false;
 };
 FocusSnapshot& TheFocusSnapshot();
-
-inline constexpr const char kRequiredInput[] = "Saisie obligatoire";
-inline constexpr const char kInvalidInput[] = "Saisie incorrecte";
 
 INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam);
 
