@@ -1,5 +1,4 @@
-// FX_LanguageSet and the language it chooses. Library start-up leaves the choice alone:
-// a program may make it before it creates its main window, and keeps it for the run.
+// FX_LanguageSet and the language it chooses, kept for the whole run.
 #include "fenwix/error/language.h"
 
 #include <string>
