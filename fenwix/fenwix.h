@@ -119,9 +119,22 @@ std::int32_t TextToInt(const std::string& text, int base);
 std::string IntToText(std::int32_t value);
 
 // Shows the report of an error code in a message box that offers to stop the program,
-// and returns the report's text. Stopping posts the quit message with the code, which
-// FX_MessageLoop then returns as the program's exit code.
+// or passes it to the program's error handler, and returns the report's text with the
+// box's question. Stopping posts the quit message with the code, which FX_MessageLoop then
+// returns as the program's exit code.
 std::string ReportError(ErrorCode code);
+
+// The program's own taker of error reports: it gets the code and the report's lines
+// (without the box's question) and answers true to stop the program, as Yes does.
+typedef bool (*ErrorHandler)(ErrorCode code, const std::string& report);
+// While a handler is set, reports go to it and no message box is shown; a null handler
+// brings the message box back. An exception thrown by the handler counts as false.
+void FX_ErrorHandlerSet(ErrorHandler handler);
+
+// The language of the library's texts, "FR" (the default) or "US", in any case: the
+// message database is searched in it first, then in the other, and the status texts of
+// refused fields follow it. Any other text is reported as 19 and changes nothing.
+ErrorCode FX_LanguageSet(std::string language);
 
 #ifdef _WIN32
 ErrorCode FX_WindowMainCreate(std::string name, int showCommand, WNDPROC procedure,

@@ -48,11 +48,10 @@ bool SearchPass(std::istream& in, int code, const std::string& language, std::st
 std::string LookupMessage(std::istream& database, int code, const std::string& language) {
   std::string message;
   if (SearchPass(database, code, language, message)) return message;
-  if (language != "US") {
-    database.clear();
-    database.seekg(0);
-    if (SearchPass(database, code, "US", message)) return message;
-  }
+  database.clear();
+  database.seekg(0);
+  const char* other = language == kEnglish ? kFrench : kEnglish;
+  if (SearchPass(database, code, other, message)) return message;
   return kNoMessage;
 }
 

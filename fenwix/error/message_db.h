@@ -18,7 +18,12 @@ inline constexpr const char kMessageFileName[] = "fenmsg.fdb";
 inline constexpr const char kNoMessageFile[] = "no message : file fenmsg.fdb not found";
 inline constexpr const char kNoMessage[] = "no message : message error not found";
 
-// The message of the code in the given language, else in "US", else kNoMessage.
+// The two languages the database holds a text in.
+inline constexpr const char kFrench[] = "FR";
+inline constexpr const char kEnglish[] = "US";
+
+// The message of the code in the given language, else in the other of "FR" and "US",
+// else kNoMessage.
 std::string LookupMessage(std::istream& database, int code, const std::string& language);
 
 // The same from the first of the files that opens, tried in order; kNoMessageFile when

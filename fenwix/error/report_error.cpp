@@ -1,9 +1,11 @@
-// Shows an error report in a message box that offers to stop the program.
+// Shows an error report in a message box that offers to stop the program, or hands it to
+// the program's error handler.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fenwix/error/error_context.h"
+#include "fenwix/error/language.h"
 #include "fenwix/error/message_db.h"
 #include "fenwix/error/report_text.h"
 #include "fenwix/fenwix.h"
@@ -11,6 +13,18 @@
 #include "fenwix/registry/registry.h"
 
 namespace {
+
+ErrorHandler installedHandler = nullptr;
+
+// A report is made from inside window procedures, which an exception cannot unwind
+// through: one thrown by the handler ends here and counts as "go on".
+bool HandlerStops(ErrorHandler handler, ErrorCode code, const std::string& report) {
+  try {
+    return handler(code, report);
+  } catch (...) {
+    return false;
+  }
+}
 
 // No Windows path is longer, even one with the long-path prefix.
 constexpr std::size_t kLongestPath = 32768;
@@ -39,6 +53,8 @@ std::string MessageFileBesideProgram() {
 
 }  // namespace
 
+void FX_ErrorHandlerSet(ErrorHandler handler) { installedHandler = handler; }
+
 std::string ReportError(ErrorCode code) {
   std::string systemPart;
   if (IsPlatformError(code)) {
@@ -59,13 +75,16 @@ std::string ReportError(ErrorCode code) {
   std::vector<std::string> files = {kMessageFileName};
   const std::string beside = MessageFileBesideProgram();
   if (!beside.empty()) files.push_back(beside);
-  const std::string message = LookupMessageFile(code, kMessageLanguage, files);
+  const std::string message = LookupMessageFile(code, TextLanguage(), files);
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
+  const bool stop = installedHandler
+                        ? HandlerStops(installedHandler, code, report)
+                        : os::MessageBoxA(nullptr, shown.c_str(), kReportCaption,
+                                          MB_YESNO | MB_ICONERROR) == IDYES;
   // The quit message's code becomes the program's exit code, so a script that started
   // the program learns which error stopped it.
-  if (os::MessageBoxA(nullptr, shown.c_str(), kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES)
-    os::PostQuitMessage(code);
+  if (stop) os::PostQuitMessage(code);
   return shown;
 }

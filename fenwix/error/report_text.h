@@ -8,8 +8,6 @@
 
 inline constexpr const char kReportCaption[] = "Fenwix Error";
 inline constexpr const char kStopQuestion[] = "Do you want to stop the program ?";
-// Messages are looked up in this language first, then in "US".
-inline constexpr const char kMessageLanguage[] = "FR";
 
 // Codes 1000 to 1999 are failed platform calls; their reports carry the system's error.
 bool IsPlatformError(int code);

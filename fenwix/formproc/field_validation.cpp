@@ -2,7 +2,7 @@
 #include "fenwix/formproc/field_validation.h"
 
 #include "fenwix/fenwix.h"
-#include "fenwix/formproc/form_events.h"
+#include "fenwix/formproc/status_text.h"
 #include "fenwix/platform/platform.h"
 
 namespace {
@@ -13,7 +13,7 @@ std::string ValidateString(ItemDef& item) {
   os::SetWindowTextA(item.control, item.currentText.c_str());
   if (item.currentText.empty() && item.notNull) {
     os::SetFocus(item.control);
-    return kRequiredInput;
+    return RequiredInputText();
   }
   return std::string();
 }
@@ -30,7 +30,7 @@ std::string ValidateDate(ItemDef& item) {
     case DateValue::kEmpty:
       if (!item.notNull) return std::string();
       os::SetFocus(item.control);
-      return kRequiredInput;
+      return RequiredInputText();
     default:
       // An impossible date keeps the user in the field; the field's remark says what it wants.
       os::SetFocus(item.control);
@@ -47,11 +47,11 @@ std::string ValidateCurrency(ItemDef& item) {
     // Cutting the most significant digits (error 3) is not the user's mistake to report.
     os::SetWindowTextA(item.control, amount.format().c_str());
   } else {
-    status = kInvalidInput;
+    status = InvalidInputText();
     os::SetFocus(item.control);
   }
   if (amount.isEmpty() && item.notNull) {
-    status = kRequiredInput;
+    status = RequiredInputText();
     os::SetFocus(item.control);
   }
   item.currency = amount;
@@ -65,17 +65,17 @@ std::string FieldRefusal(const ItemDef& item, const std::string& text) {
     DateValue date;
     date.setFormat(item.format);
     date.parse(text);
-    if (date.error() == DateValue::kEmpty) return item.notNull ? kRequiredInput : "";
-    return date.error() == DateValue::kOk ? "" : kInvalidInput;
+    if (date.error() == DateValue::kEmpty) return item.notNull ? RequiredInputText() : "";
+    return date.error() == DateValue::kOk ? "" : InvalidInputText();
   }
   if (item.fieldType == fx::field::CURRENCY) {
     CurrencyFormatState amount;
     amount.setFormat(item.format);
     amount.parse(text);
-    if (amount.isEmpty() && item.notNull) return kRequiredInput;
-    return amount.error() == CurrencyFormatState::kOk ? "" : kInvalidInput;
+    if (amount.isEmpty() && item.notNull) return RequiredInputText();
+    return amount.error() == CurrencyFormatState::kOk ? "" : InvalidInputText();
   }
-  return text.empty() && item.notNull ? kRequiredInput : "";
+  return text.empty() && item.notNull ? RequiredInputText() : "";
 }
 
 std::string ValidateField(ItemDef& item) {

@@ -11,7 +11,7 @@
 // Validates item.currentText (cutting a STRING to its LENGTH), writes the normalised text
 // into the control, records the DATE or CURRENCY value in the item, and gives the focus
 // back to the control when the entry cannot stay. Returns the status text: empty,
-// "Saisie obligatoire" or "Saisie incorrecte".
+// RequiredInputText() or InvalidInputText().
 std::string ValidateField(ItemDef& item);
 
 // Why a field's text keeps its form from being accepted, by the same rules and without

@@ -7,8 +7,8 @@
 
 #include <string>
 
-inline constexpr const char kRequiredInput[] = "Saisie obligatoire";
-inline constexpr const char kInvalidInput[] = "Saisie incorrecte";
+// The texts the exit from a refused field leaves in the status bar.
+#include "fenwix/formproc/status_text.h"
 
 INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam);
 

@@ -1,4 +1,6 @@
-// Library start-up: forgets every record, then checks what the platform must offer.
+// Library start-up: forgets every record, then checks what the platform must offer. The
+// language and the error handler are the program's choices, often made before its main
+// window starts the library, so they are kept.
 #include "fenwix/window/library_start.h"
 
 #include "fenwix/error/error_context.h"

@@ -34,7 +34,9 @@ TEST(MessageLookup, LanguageAndNumberDecideTheRecord) {
   } cases[] = {
       {"FR wins although US comes first", both, 22, "FR", "existe"},
       {"US is the fallback", Record("US", "20", "bad type"), 20, "FR", "bad type"},
-      {"searching US skips FR", Record("FR", "20", "type"), 20, "US", kNoMessage},
+      {"US wins although FR comes first", Record("FR", "22", "existe") + both, 22, "US", "exists"},
+      {"FR is the fallback of US", Record("FR", "20", "type"), 20, "US", "type"},
+      {"neither language, from US", Record("DE", "20", "Typ"), 20, "US", kNoMessage},
       {"neither language", Record("DE", "20", "Typ"), 20, "FR", kNoMessage},
       {"language is case-sensitive", Record("fr", "20", "x") + Record("US", "20", "y"), 20, "FR",
        "y"},

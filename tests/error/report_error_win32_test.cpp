@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fenwix/error/error_context.h"
@@ -73,6 +75,7 @@ class ReportErrorTest : public ::testing::Test {
     recorder = os::table().MessageBoxA;
   }
   void TearDown() override {
+    FX_ErrorHandlerSet(nullptr);
     test::SetMessageBoxAnswer(IDNO);
     test::TakeQuitMessage();
     ResetRegistry();
@@ -223,6 +226,57 @@ TEST_F(ReportErrorTest, YesQuitsWithTheErrorCodeAndNoDoesNot) {
     EXPECT_EQ(test::TakeQuitMessage(), code)
         << "expected the program to end with the reported code " << code;
     EXPECT_EQ(test::TakeQuitMessage(), -1) << "code " << code << ": expected one quit message";
+  }
+}
+
+// The codes and reports the handlers were given.
+std::vector<std::pair<ErrorCode, std::string>> handled;
+
+bool GoOn(ErrorCode code, const std::string& report) {
+  handled.emplace_back(code, report);
+  return false;
+}
+bool Stop(ErrorCode code, const std::string& report) {
+  handled.emplace_back(code, report);
+  return true;
+}
+bool Throw(ErrorCode code, const std::string& report) {
+  handled.emplace_back(code, report);
+  throw std::runtime_error("the handler failed");
+}
+
+TEST_F(ReportErrorTest, AHandlerTakesTheReportInPlaceOfTheMessageBox) {
+  const struct {
+    const char* what;
+    ErrorHandler handler;
+    int code;
+    int quit;  // the quit message's code, -1 for none
+  } cases[] = {
+      {"false goes on", GoOn, 1, -1},
+      {"true stops with the code", Stop, 999, 999},
+      {"a throw counts as false", Throw, 1, -1},
+      {"null brings the box back", nullptr, 999, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    handled.clear();
+    test::RecordedMessageBoxes().clear();
+    FX_ErrorHandlerSet(c.handler);
+    SetErrorContext("calc", "FX_FormCreate");
+    const std::string returned = ReportError(c.code);
+
+    const std::string report = "Function : FX_FormCreate\nWindow name : calc\nError number : " +
+                               std::to_string(c.code) + "\nError msg : " +
+                               (c.code == 1 ? "Nom obligatoire vide" : "neuf") + "\n";
+    EXPECT_EQ(returned, report + "\nDo you want to stop the program ?");
+    if (c.handler) {
+      EXPECT_EQ(handled, (std::vector<std::pair<ErrorCode, std::string>>{{c.code, report}}));
+      EXPECT_TRUE(test::RecordedMessageBoxes().empty()) << "expected no message box";
+    } else {
+      EXPECT_TRUE(handled.empty()) << "expected the handler left alone";
+      EXPECT_EQ(Shown(), returned);
+    }
+    EXPECT_EQ(test::TakeQuitMessage(), c.quit);
   }
 }
 

@@ -239,6 +239,55 @@ TEST_F(FormEvents, InvalidAmountSaysIncorrectAndRequiredWins) {
   EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie obligatoire");
 }
 
+// The library's language outlives a form, and the other tests expect the default.
+struct FrenchAfterwards {
+  ~FrenchAfterwards() { FX_LanguageSet("FR"); }
+};
+
+TEST_F(FormEvents, LanguageChoosesTheReportAndStatusTexts) {
+  Add("name", fx::item::EDIT, 1, "notnull=y");
+  Add("amount", fx::item::EDIT, 2, "type=currency;format=999.88");
+  Add("other", fx::item::EDIT, 3, "");
+  Create();
+  const FrenchAfterwards restore;
+  // How the shipped texts of code 19 begin.
+  const char kFrench19[] = "Cette cl\xE9";
+  const char kEnglish19[] = "This property key";
+  const struct {
+    const char* language;
+    const char* refusal;  // the start of the report's message, or nullptr when accepted
+    bool english;         // the language in force afterwards
+  } cases[] = {
+      {"US", nullptr, true},  {"DE", kEnglish19, true}, {"fr", nullptr, false},
+      {"", kFrench19, false}, {"us", nullptr, true},    {" FR", kEnglish19, true},
+      {"Fr", nullptr, false}, {"FRA", kFrench19, false},
+  };
+  auto statusAfterLeaving = [&](const char* item, const char* text) {
+    Type(item, text);
+    SetFocus(Control("other"));
+    test::PumpMessages();
+    return FindWindowDef(form_).statusText;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("language \"") + c.language + "\"");
+    test::RecordedMessageBoxes().clear();
+    EXPECT_EQ(FX_LanguageSet(c.language), c.refusal ? 19 : 0);
+    if (c.refusal) {
+      const std::string window = *c.language ? c.language : TheRegistry().MainWindowName;
+      EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(19, "FX_LanguageSet", window) +
+                                            "Error msg : " + c.refusal), "");
+    } else {
+      EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{}) << "expected no report";
+    }
+    EXPECT_EQ(statusAfterLeaving("name", ""),
+              c.english ? "Input required" : "Saisie obligatoire");
+    Type("name", "x");
+    EXPECT_EQ(statusAfterLeaving("amount", "1,5"),
+              c.english ? "Invalid input" : "Saisie incorrecte");
+    Type("amount", "");
+  }
+}
+
 TEST_F(FormEvents, ItemChgComesBeforeItemExitOnlyOnAChange) {
   Add("a", fx::item::EDIT, 1, "");
   Add("b", fx::item::EDIT, 2, "");
