@@ -156,7 +156,8 @@ void LogPaint(const std::string& form, ItemTable items, UINT message, LPARAM lPa
   if (message != WM_DRAWITEM || lParam == 0) return;
   const UINT id = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID;
   for (const ItemRow& row : items) {
-    if (id != 0 && static_cast<UINT>(ControlIdOf(row)) == id) Line("paint " + form + " " + row.name);
+    if (id != 0 && static_cast<UINT>(ControlIdOf(row)) == id)
+      Line("paint " + form + " " + row.name);
   }
 }
 

@@ -95,6 +95,10 @@ const ItemRow kItems[] = {
     {"cancel", fx::item::BUTTON, 37, 555, 300, 75, 30,
      "button=CANCEL;value=Cancel;bkcol=red;txcol=white;ftname=Arial;ftsize=10;ftbold=true;"
      "remark=Closes the form with the reason CANCEL"},
+    {"english", fx::item::CHECKSYS, 38, 470, 344, 14, 14,
+     "remark=The library's texts in English, or in French"},
+    {"englishLabel", fx::item::STATIC, 39, 490, 342, 140, 20,
+     "value=English texts;ftname=Arial;ftsize=9"},
 };
 
 void SetItem(const std::string& item, const std::string& key, const std::string& value) {
@@ -151,6 +155,10 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
       }
     } else if (event == fx::event::ITEMCLIC && item == "details") {
       SetItem("reason", fx::key::VALUE, RunDetailsForm());
+    } else if (event == fx::event::ITEMCHG && item == "english") {
+      const bool checked = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED;
+      const char* language = checked ? "US" : "FR";
+      Line("language " + std::string(language) + " -> " + std::to_string(FX_LanguageSet(language)));
     } else if (event == fx::event::ITEMCHG && item == "showNote") {
       const bool checked = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED;
       SetItem("note", fx::key::VISIBLE, checked ? "true" : "false");

@@ -1,6 +1,8 @@
 // gallery.exe: a tour of the library in one main window, "Fenwix Gallery", holding a form
 // with every item type, field type and event, and a second, modal form. Started with
-// --every-message it also tells the "BEFORE" event of every message a form receives.
+// --every-message it also tells the "BEFORE" event of every message a form receives; with
+// --reports-to-output it writes the library's error reports instead of showing them.
+#include <cstdio>
 #include <cstring>
 
 #include "details_form.h"
@@ -8,6 +10,15 @@
 #include "gallery_form.h"
 
 namespace {
+
+// Every report on the output, one "report CODE" line and the report's own lines; the
+// program goes on.
+bool WriteReport(ErrorCode code, const std::string& report) {
+  gallery::Line("report " + std::to_string(code));
+  std::fputs(report.c_str(), stdout);
+  std::fflush(stdout);
+  return false;
+}
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   FX_WindowMessageAuto(message, wParam);
@@ -18,6 +29,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
   gallery::SetEveryMessage(commandLine && std::strstr(commandLine, "--every-message"));
+  if (commandLine && std::strstr(commandLine, "--reports-to-output"))
+    FX_ErrorHandlerSet(WriteReport);
   const ErrorCode code = FX_WindowMainCreate("Gallery", showCommand, MainWindowProc,
                                              "name=Fenwix Gallery;bkcol=lightgrey", 0, 0,
                                              648, 498);
