@@ -1,5 +1,5 @@
 # Installs the library as a CMake package: the public header, libfenwix.a, the message
-# database and a configuration that lets another mingw-w64 project write
+# database, the toolchain file and a configuration that lets another mingw-w64 project write
 #   find_package(Fenwix 1.0 REQUIRED)
 #   target_link_libraries(app PRIVATE Fenwix::fenwix)
 include(GNUInstallDirs)
@@ -18,6 +18,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/fenwix/fenwix.h
 # the package ships the library's own texts for programs to copy next to themselves.
 install(FILES ${PROJECT_SOURCE_DIR}/data/fenmsg.fdb
         DESTINATION ${CMAKE_INSTALL_DATADIR}/fenwix)
+# A program must be compiled by the same mingw-w64 toolchain as the library; shipping the
+# toolchain file beside the configuration lets the installed tree alone configure it.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake DESTINATION ${FENWIX_CONFIG_DIR})
 install(EXPORT FenwixTargets NAMESPACE Fenwix:: DESTINATION ${FENWIX_CONFIG_DIR})
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/FenwixConfig.cmake.in

@@ -1,35 +1,56 @@
 #!/usr/bin/env bash
-# Installs the library into a fresh prefix, builds the consumer project against it with
-# the same toolchain, and runs the consumer under Wine.
-#   package_test.sh BUILD_DIR TOOLCHAIN_FILE
+# Does what a user of the package does: builds the library alone from the source tree,
+# without its tests, installs it into a fresh prefix, then builds the consumer project
+# with nothing but the installed tree (its toolchain file and its package) and runs the
+# consumer under Wine.
+#   package_test.sh SOURCE_DIR TOOLCHAIN_FILE
 set -euo pipefail
-build_dir=$1
+source_dir=$1
 toolchain=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+package=$prefix/lib/cmake/Fenwix
 
 fail() { echo "package test: $*" >&2; exit 1; }
 
-cmake --install "$build_dir" --prefix "$work/prefix" >"$work/install.log" ||
-  { cat "$work/install.log"; fail "install failed"; }
+# step WHAT COMMAND...: runs a command quietly and shows its output only when it fails.
+step() {
+  local what=$1
+  shift
+  "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log"; fail "$what failed"; }
+}
+
+step "library configure" cmake -S "$source_dir" -B "$work/library" \
+     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DFENWIX_BUILD_TESTS=OFF
+# A tree without its tests must not so much as read GoogleTest's CMake files.
+if grep -rqi googletest "$work/library"; then
+  fail "expected no mention of googletest in a tree configured with FENWIX_BUILD_TESTS=OFF"
+fi
+# libfenwix.a is the only thing the install needs built; the programs are left out.
+step "library build" cmake --build "$work/library" -j2 --target fenwix
+step "install" cmake --install "$work/library" --prefix "$prefix"
+rm -rf "$work/library"
 for f in include/fenwix/fenwix.h lib/libfenwix.a share/fenwix/fenmsg.fdb \
          lib/cmake/Fenwix/FenwixConfig.cmake lib/cmake/Fenwix/FenwixConfigVersion.cmake \
-         lib/cmake/Fenwix/FenwixTargets.cmake; do
-  [ -f "$work/prefix/$f" ] || fail "expected $f in the installed package, it is missing"
+         lib/cmake/Fenwix/FenwixTargets.cmake lib/cmake/Fenwix/mingw-i686.cmake; do
+  [ -f "$prefix/$f" ] || fail "expected $f in the installed package, it is missing"
 done
-echo "package test: installed files present"
+if named=$(grep -rlF "$source_dir" "$package"); then
+  fail "expected the installed CMake files to stand alone, these name the source folder: $named"
+fi
+echo "package test: library built without its tests and installed"
 
 # A toolchain that confines find_package to the compiler's own root re-roots every search
 # path; Fenwix_DIR names the package's folder directly.
-cmake -S "$here/consumer" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-      -DCMAKE_BUILD_TYPE=Release -DFenwix_DIR="$work/prefix/lib/cmake/Fenwix" \
-      >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; fail "configure failed"; }
-cmake --build "$work/build" >"$work/build.log" 2>&1 ||
-  { cat "$work/build.log"; fail "consumer build failed"; }
-echo "package test: consumer built against the package"
+step "consumer configure" cmake -S "$here/consumer" -B "$work/consumer" \
+     -DCMAKE_TOOLCHAIN_FILE="$package/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
+     -DFenwix_DIR="$package"
+step "consumer build" cmake --build "$work/consumer" -j2
+echo "package test: consumer built with the installed toolchain file and package"
 
-cd "$work/build"
+cd "$work/consumer"
 status=0
 timeout 120 wine consumer.exe </dev/null >"$work/run.log" 2>&1 || status=$?
 cat "$work/run.log"
