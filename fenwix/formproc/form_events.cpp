@@ -42,9 +42,9 @@ void ShowStatus(const FormDef& form, const std::string& text) {
     os::SendMessageA(form.statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// The form's fields the user can reach, in sequence order, with the text each shows. A
-// field hidden or disabled by the program is the program's business, not the user's.
-std::vector<std::pair<std::int32_t, std::string>> ReachableFields(const std::string& formName) {
+// The names of the form's fields the user can reach, in sequence order. A field hidden
+// or disabled by the program is the program's business, not the user's.
+std::vector<std::string> ReachableFields(const std::string& formName) {
   std::vector<std::pair<std::int32_t, std::string>> fields;
   for (const std::string& itemName : FormItemNames(formName)) {
     const ItemDef item = FindItemDef(formName, itemName);
@@ -52,14 +52,16 @@ std::vector<std::pair<std::int32_t, std::string>> ReachableFields(const std::str
       fields.emplace_back(item.sequence, itemName);
   }
   std::sort(fields.begin(), fields.end());
-  return fields;
+  std::vector<std::string> names;
+  for (const auto& field : fields) names.push_back(field.second);
+  return names;
 }
 
 // Every field acceptable; otherwise the first one that is not takes the focus, and the
 // status bar says why.
 bool FormAcceptable(const std::string& formName) {
-  for (const auto& field : ReachableFields(formName)) {
-    const ItemDef item = FindItemDef(formName, field.second);
+  for (const std::string& fieldName : ReachableFields(formName)) {
+    const ItemDef item = FindItemDef(formName, fieldName);
     char text[1024] = {0};
     os::GetWindowTextA(item.control, text, sizeof text);
     const std::string refusal = FieldRefusal(item, text);
@@ -68,7 +70,7 @@ bool FormAcceptable(const std::string& formName) {
     form.statusText = refusal;
     StoreWindowDef(formName, form);
     // The field being left for it is not checked now: its check would take the focus back.
-    const FocusReturn guard(ItemKey(formName, field.second));
+    const FocusReturn guard(ItemKey(formName, fieldName));
     os::SetFocus(item.control);
     ShowStatus(form, refusal);
     return false;
