@@ -96,6 +96,9 @@ inline constexpr const char BEFORE[] = "BEFORE";
 inline constexpr const char ITEMCHG[] = "ITEMCHG";
 inline constexpr const char ITEMEXIT[] = "ITEMEXIT";
 inline constexpr const char ITEMCLIC[] = "ITEMCLIC";
+// A key typed into the form or one of its items: key down, system key down or character,
+// with the key message's own parameters. A non-zero answer consumes the key.
+inline constexpr const char ITEMKEY[] = "ITEMKEY";
 }  // namespace event
 
 namespace word {

@@ -12,6 +12,7 @@
 #include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/form_keys.h"
 #include "fenwix/window/library_state.h"
 
 namespace {
@@ -74,6 +75,7 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
   const LPCDLGTEMPLATEA dialogTemplate = static_cast<LPCDLGTEMPLATEA>(block);
 
   if (form.modal) {
+    const ModalFormKeys keys;
     // Returns once the form has been closed, with the value it was ended with; -1 is
     // the platform's failure to show it.
     const INT_PTR ended =

@@ -7,9 +7,9 @@
 
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/field_validation.h"
-#include "fenwix/formproc/form_callback.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
 
 namespace {

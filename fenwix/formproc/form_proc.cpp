@@ -8,11 +8,11 @@
 #include "fenwix/error/procedure_context.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/form_background.h"
-#include "fenwix/formproc/form_callback.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
+#include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
 
 namespace {

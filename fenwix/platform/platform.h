@@ -20,14 +20,15 @@
 // kernel32, user32, gdi32 and comctl32, in that order.
 #define FENWIX_PLATFORM_CALLS(X)                                                          \
   X(GetModuleHandleA) X(GetModuleFileNameA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock)  \
-  X(GlobalFlags) X(GlobalFree)                                                            \
+  X(GlobalFlags) X(GlobalFree) X(GetCurrentThreadId)                                      \
   X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
   X(DestroyWindow) X(SetWindowTextA) X(GetDlgItemTextA) X(GetClientRect) X(MoveWindow)    \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
-  X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)      \
-  X(GetWindowTextA) X(GetWindowTextLengthA)                                               \
+  X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)       \
+  X(GetWindowTextA) X(GetWindowTextLengthA) X(GetParent) X(SetWindowsHookExA)             \
+  X(UnhookWindowsHookEx) X(CallNextHookEx)                                                \
   X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \
   X(IsDialogMessageA) X(TranslateMessage) X(DispatchMessageA) X(GetDialogBaseUnits)       \
   X(DialogBoxIndirectParamA) X(CreateDialogIndirectParamA) X(EndDialog) X(GetSysColor)    \

@@ -1,8 +1,9 @@
-// FX_MessageLoop: the application's message loop, with the dialog manager's keyboard
-// navigation while a form is current.
+// FX_MessageLoop: the application's message loop. A key typed into a form goes to the
+// form's callback first, then to the dialog manager's keyboard navigation.
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/form_keys.h"
 
 namespace {
 
@@ -13,13 +14,9 @@ namespace {
 // For the rest, while a form is current: its dialog when it has one on the screen, else
 // the window the library works on (the main window, which holds the form).
 HWND NavigationWindow(HWND target) {
+  const std::string holder = FormHoldingWindow(target);
+  if (!holder.empty()) return FindWindowDef(holder).handle;
   const Registry& registry = TheRegistry();
-  for (const auto& entry : registry.windows) {
-    const HWND dialog = entry.second.handle;
-    if (dialog && entry.first != registry.MainWindowName &&
-        (dialog == target || os::IsChild(dialog, target)))
-      return dialog;
-  }
   if (registry.CurrentFormName.empty()) return nullptr;
   const HWND dialog = FindWindowDef(registry.CurrentFormName).handle;
   if (dialog && os::IsWindow(dialog)) return dialog;
@@ -36,6 +33,7 @@ int FX_MessageLoop() {
     // -1: the queue could not be read and message holds nothing; looping on would spin
     // on garbage for ever.
     if (got == -1) return -1;
+    if (KeyTakenByForm(message)) continue;
     const HWND navigation = NavigationWindow(message.hwnd);
     if (navigation && os::IsWindow(navigation) && os::IsDialogMessageA(navigation, &message))
       continue;

@@ -29,6 +29,7 @@ const auto* const kMainWindow = ::testing::AddGlobalTestEnvironment(new MainWind
 std::vector<std::string> seen;
 INT_PTR beforeAnswer = 0;
 UINT beforeAnswerFor = 0;
+UINT keyAnswerFor = 0;  // the key message that "ITEMKEY" answers with 1
 
 std::intptr_t Record(std::string, std::string item, std::string event, HWND, UINT message,
                      WPARAM wParam, LPARAM) {
@@ -38,6 +39,10 @@ std::intptr_t Record(std::string, std::string item, std::string event, HWND, UIN
     if (message == beforeAnswerFor && (message != WM_SYSCOMMAND || wParam == SC_CLOSE))
       return beforeAnswer;
     return 0;
+  }
+  if (event == fx::event::ITEMKEY) {
+    seen.push_back(event + " " + item + " " + std::to_string(message) + " " + std::to_string(wParam));
+    return message == keyAnswerFor ? 1 : 0;
   }
   seen.push_back(event + " " + item);
   return 0;
@@ -56,6 +61,7 @@ class FormEvents : public ::testing::Test {
     seen.clear();
     beforeAnswer = 0;
     beforeAnswerFor = 0;
+    keyAnswerFor = 0;
     static int count = 0;
     form_ = "events" + std::to_string(++count);
   }
@@ -79,6 +85,11 @@ class FormEvents : public ::testing::Test {
   void Close() { SendMessageA(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
   HWND Control(const std::string& item) { return FindItemDef(form_, item).control; }
+  // The window that has the focus when the item has it: a combo box's edit field.
+  HWND Focus(const std::string& item) {
+    const HWND edit = FindWindowExA(Control(item), nullptr, "Edit", nullptr);
+    return edit ? edit : Control(item);
+  }
   void Type(const std::string& item, const char* text) {
     SetFocus(Control(item));
     SetWindowTextA(Control(item), text);
@@ -321,28 +332,57 @@ TEST_F(FormEvents, CheckBoxClickRecordsItsStateAndRaisesItemChg) {
   EXPECT_EQ(named.front(), "ITEMCHG flag");
 }
 
-TEST_F(FormEvents, TabAndReturnMoveToTheNextFieldInTheLibrarysLoop) {
-  Add("a", fx::item::EDIT, 1, "");
-  Add("b", fx::item::EDIT, 2, "");
-  Add("c", fx::item::EDIT, 3, "");
-  Create();
-  SetFocus(Control("a"));
-  EXPECT_EQ(test::TypeInLoop({VK_TAB}, Control("b")), 0);
-  EXPECT_EQ(GetFocus(), Control("b"));
-  EXPECT_EQ(test::TypeInLoop({VK_RETURN}, Control("c")), 0);
-  EXPECT_EQ(GetFocus(), Control("c"));
-  EXPECT_TRUE(IsWindow(dialog_));
-  for (const std::string& line : NamedEvents()) EXPECT_EQ(line.rfind("ITEMCLIC", 0), std::string::npos);
+std::vector<std::string> KeyEvents() {
+  std::vector<std::string> keys;
+  for (const std::string& line : seen)
+    if (line.rfind(fx::event::ITEMKEY, 0) == 0) keys.push_back(line);
+  return keys;
 }
 
-TEST_F(FormEvents, EscapeDoesNothing) {
+// Real keys in the library's loop: each key down and character goes to the callback of the
+// form typed into, with the focused item (a combo box for its edit field), before the
+// dialog manager; the answer 1 consumes it.
+TEST_F(FormEvents, KeysGoToTheFormFirstAndItsAnswerConsumesThem) {
+  const std::string down = std::to_string(WM_KEYDOWN) + " ", chr = std::to_string(WM_CHAR) + " ";
+  const struct {
+    const char* what;
+    const char* focus;
+    WORD key;
+    UINT answerFor;
+    const char* focusAfter;
+    const char* text;  // of the focused item afterwards
+    std::vector<std::string> keys;
+  } cases[] = {
+      {"a letter, unanswered", "a", 'X', 0, "a", "x", {"a " + down + "88", "a " + chr + "120"}},
+      {"its character consumed", "a", 'X', WM_CHAR, "a", "", {"a " + down + "88", "a " + chr + "120"}},
+      {"its key down consumed", "a", 'X', WM_KEYDOWN, "a", "", {"a " + down + "88"}},
+      {"into a combo box's field", "c", 'X', 0, "c", "x", {"c " + down + "88", "c " + chr + "120"}},
+      {"Tab, unanswered, moves on", "a", VK_TAB, 0, "b", "", {"a " + down + "9"}},
+      {"Tab consumed stays", "a", VK_TAB, WM_KEYDOWN, "a", "", {"a " + down + "9"}},
+      {"Return, unanswered, moves on", "b", VK_RETURN, 0, "c", "", {"b " + down + "13"}},
+      {"Escape, unanswered, does nothing", "a", VK_ESCAPE, 0, "a", "", {"a " + down + "27"}},
+  };
   Add("a", fx::item::EDIT, 1, "");
+  Add("b", fx::item::EDIT, 2, "");
+  Add("c", fx::item::COMBOSYS, 3, "edit=true");
   Create();
-  SetFocus(Control("a"));
-  EXPECT_EQ(test::TypeInLoop({VK_ESCAPE}, nullptr), 0);
-  EXPECT_TRUE(IsWindow(dialog_));
-  EXPECT_EQ(TheRegistry().CurrentFormName, form_);
-  EXPECT_EQ(GetFocus(), Control("a"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetFocus(Control(c.focus));
+    SetWindowTextA(Control("a"), "");
+    SetWindowTextA(Control("c"), "");
+    test::PumpMessages();
+    seen.clear();
+    keyAnswerFor = c.answerFor;
+    EXPECT_EQ(test::TypeInLoop({c.key}, Focus(c.focusAfter)), 0);
+    std::vector<std::string> expected;
+    for (const std::string& key : c.keys) expected.push_back(std::string(fx::event::ITEMKEY) + " " + key);
+    EXPECT_EQ(KeyEvents(), expected);
+    EXPECT_EQ(GetFocus(), Focus(c.focusAfter));
+    EXPECT_EQ(Text(c.focusAfter), c.text);
+    EXPECT_EQ(TheRegistry().CurrentFormName, form_);
+    for (const std::string& line : NamedEvents()) EXPECT_EQ(line.rfind("ITEMCLIC", 0), std::string::npos);
+  }
 }
 
 TEST_F(FormEvents, ClosedModelessFormCanBeCreatedAgain) {

@@ -1,6 +1,6 @@
 // Calls a form's application callback with one event.
-#ifndef FENWIX_FORMPROC_FORM_CALLBACK_H
-#define FENWIX_FORMPROC_FORM_CALLBACK_H
+#ifndef FENWIX_REGISTRY_FORM_CALLBACK_H
+#define FENWIX_REGISTRY_FORM_CALLBACK_H
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // Calls a form's application callback with one event.
-#include "fenwix/formproc/form_callback.h"
+#include "fenwix/registry/form_callback.h"
 
 INT_PTR RaiseEvent(const FormDef& form, const std::string& itemName, const char* event,
                    const EventMessage& message) {

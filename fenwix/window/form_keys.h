@@ -1,0 +1,29 @@
+// Keys typed into a form, offered to the form's callback as "ITEMKEY" before the dialog
+// manager sees them.
+#ifndef FENWIX_WINDOW_FORM_KEYS_H
+#define FENWIX_WINDOW_FORM_KEYS_H
+
+#include <windows.h>
+
+#include <string>
+
+// The name of the form whose dialog is the window or holds it, or the empty text.
+std::string FormHoldingWindow(HWND window);
+
+// For a key message (key down, system key down, character) sent to a form or one of its
+// items: raises "ITEMKEY" to that form with the focused item's name and the message as it
+// is, and says whether the callback's non-zero answer consumed the key. Any other message
+// is not a form's key and is left alone.
+bool KeyTakenByForm(const MSG& message);
+
+// While one exists, keys typed into a modal form, which the platform's own dialog loop
+// reads, are offered to its form as the library's loop offers them. Nests.
+class ModalFormKeys {
+ public:
+  ModalFormKeys();
+  ~ModalFormKeys();
+  ModalFormKeys(const ModalFormKeys&) = delete;
+  ModalFormKeys& operator=(const ModalFormKeys&) = delete;
+};
+
+#endif
