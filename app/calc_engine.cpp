@@ -1,6 +1,9 @@
 // Key handling and arithmetic of the calculator.
 #include "app/calc_engine.h"
 
+#include <cctype>
+#include <cstring>
+
 #include "fenwix/fenwix.h"
 
 namespace {
@@ -33,6 +36,25 @@ std::int32_t Apply(const std::string& op, std::int32_t left, std::int32_t right)
 
 }  // namespace
 
+const char* KeyOfCharacter(char character) {
+  static const char* const kKeys[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+                                      "+", "-", "*", "="};
+  static const char kCharacters[] = "0123456789+-*=";
+  const char* found = character ? std::strchr(kCharacters, character) : nullptr;
+  return found ? kKeys[found - kCharacters] : nullptr;
+}
+
+std::optional<std::vector<std::string>> KeysOfText(const std::string& text) {
+  std::vector<std::string> keys;
+  for (const char character : text) {
+    if (std::isspace(static_cast<unsigned char>(character))) continue;
+    const char* key = KeyOfCharacter(character);
+    if (!key) return std::nullopt;
+    keys.push_back(key);
+  }
+  return keys;
+}
+
 std::optional<std::string> CalcEngine::press(const std::string& key) {
   if (IsDigitKey(key)) return pressDigit(key);
   if (key == kClear) {
@@ -40,6 +62,7 @@ std::optional<std::string> CalcEngine::press(const std::string& key) {
     return std::string("0");
   }
   if (IsOperator(key)) return pressOperator(key);
+  if (key == kBackspaceKey) return pressBackspace();
   return std::nullopt;
 }
 
@@ -71,4 +94,13 @@ std::optional<std::string> CalcEngine::pressOperator(const std::string& op) {
   entryText_.clear();
   pendingOperator_ = op;
   return shown;
+}
+
+std::optional<std::string> CalcEngine::pressBackspace() {
+  // Only a number being typed loses a digit; a result stays as it is shown.
+  if (entryText_.empty()) return std::nullopt;
+  entryText_.pop_back();
+  // After "=" the number being typed is the accumulator, as each of its digits made it.
+  if (pendingOperator_ == "=") accumulator_ = TextToInt(entryText_, 10);
+  return entryText_;
 }

@@ -6,6 +6,18 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+// The key that takes back the last digit typed; no item of the form bears its name.
+inline constexpr const char kBackspaceKey[] = "Backspace";
+
+// The calculator key that a typed character stands for: a digit, "+", "-", "*" or "=";
+// nullptr for any other character.
+const char* KeyOfCharacter(char character);
+
+// The keys that a text stands for, character by character, blanks skipped; nothing when
+// the text holds any other character.
+std::optional<std::vector<std::string>> KeysOfText(const std::string& text);
 
 class CalcEngine {
  public:
@@ -24,6 +36,7 @@ class CalcEngine {
  private:
   std::string pressDigit(const std::string& digit);
   std::optional<std::string> pressOperator(const std::string& op);
+  std::optional<std::string> pressBackspace();
 
   std::int32_t accumulator_ = 0;
   // Decimal digits typed since the last operator; never a sign, never "0" followed by more.

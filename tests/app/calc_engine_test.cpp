@@ -66,6 +66,12 @@ class Model {
       display_ = std::to_string(entry_);
     } else if (key == "C/CE") {
       *this = Model();
+    } else if (key == "Backspace") {
+      if (!hasEntry_) return display_;
+      hasEntry_ = entry_ >= 10;
+      entry_ /= 10;
+      if (pending_ == '=') accumulator_ = entry_;
+      display_ = std::to_string(entry_);
     } else {
       const std::int64_t n = hasEntry_ ? entry_ : 0;
       if (pending_ == 0) {
@@ -99,10 +105,10 @@ class Model {
 
 TEST(CalcEngine, AgreesWithAnIndependentModelOnRandomSequences) {
   static const char* const keys[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8",
-                                     "9", "+", "-", "*", "=", "C/CE"};
+                                     "9", "+", "-", "*", "=", "C/CE", "Backspace"};
   std::mt19937 random(12345);
   // Mostly digits, so that long entries and overflowing products come up often.
-  std::discrete_distribution<int> pick({6, 8, 8, 8, 8, 8, 8, 8, 8, 8, 5, 5, 6, 4, 1});
+  std::discrete_distribution<int> pick({6, 8, 8, 8, 8, 8, 8, 8, 8, 8, 5, 5, 6, 4, 1, 3});
   std::uniform_int_distribution<int> length(1, 40);
   for (int round = 0; round < 10000; ++round) {
     CalcEngine engine;
