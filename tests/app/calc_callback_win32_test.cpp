@@ -1,7 +1,9 @@
 // The calculator's key handling through its form callback: clicks go in as "ITEMCLIC"
-// events, and what the display shows is read back from the display item's VALUE.
+// events, typed keys as "ITEMKEY", and what the display shows is read back from the
+// display item's VALUE.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,73 @@ TEST_F(CalcCallbackTest, OnlyClicksAreActedOn) {
   EXPECT_EQ(CalcCallback("other", "7", fx::event::ITEMCLIC, nullptr, 0, 0, 0), 0);
   EXPECT_EQ(Display(), "7");
   EXPECT_EQ(Run({"title", "display"}), "7 7");
+}
+
+void SetClipboard(const char* text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
+  std::memcpy(GlobalLock(block), text, std::strlen(text) + 1);
+  GlobalUnlock(block);
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+}
+
+std::string Clipboard() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "(not opened)";
+  if (const HANDLE block = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(block));
+    GlobalUnlock(block);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(CalcCallbackTest, TypedKeysActAsTheKeysTheyStandFor) {
+  struct Typed {
+    UINT message;
+    WPARAM key;
+  };
+  constexpr UINT down = WM_KEYDOWN, chr = WM_CHAR;
+  const struct {
+    const char* what;
+    std::vector<Typed> typed;
+    bool taken;  // every one of them
+    const char* display;
+    const char* clipboardBefore;  // nullptr: as it is
+    const char* clipboardAfter;
+  } cases[] = {
+      {"main row", {{chr, '1'}, {chr, '2'}, {chr, '+'}, {chr, '3'}, {chr, '='}}, true, "15", "x", "x"},
+      {"number pad, Enter", {{down, VK_NUMPAD7}, {down, VK_MULTIPLY}, {down, VK_NUMPAD6}, {down, VK_RETURN}},
+       true, "42", nullptr, "x"},
+      {"number pad minus and plus", {{down, VK_NUMPAD9}, {down, VK_SUBTRACT}, {down, VK_NUMPAD4},
+                                     {down, VK_ADD}, {down, VK_NUMPAD0}, {down, VK_RETURN}},
+       true, "5", nullptr, "x"},
+      {"Backspace", {{chr, '9'}, {chr, '0'}, {down, VK_BACK}, {chr, '-'}, {chr, '4'}, {chr, '='}},
+       true, "5", nullptr, "x"},
+      {"Escape", {{chr, '7'}, {down, VK_ESCAPE}}, true, "0", nullptr, "x"},
+      {"Delete", {{chr, '7'}, {chr, '+'}, {down, VK_DELETE}, {chr, '+'}, {chr, '2'}, {chr, '='}},
+       true, "2", nullptr, "x"},
+      {"left to the dialog", {{down, VK_TAB}, {down, 'A'}, {chr, 'a'}, {chr, ' '}, {chr, 0x130 + '1'},
+                              {WM_SYSKEYDOWN, VK_F4}, {WM_KEYUP, VK_NUMPAD1}, {down, '1'}},
+       false, "0", nullptr, "x"},
+      {"Ctrl+C copies a negative result", {{chr, '3'}, {chr, '-'}, {chr, '5'}, {chr, '='}, {chr, 3}},
+       true, "-2", nullptr, "-2"},
+      {"Ctrl+V types the text, blanks skipped", {{chr, 0x16}}, true, "15", " 12+ 3=\r\n", " 12+ 3=\r\n"},
+      {"Ctrl+V of another character changes nothing", {{chr, '4'}, {chr, 0x16}}, true, "4", "1+x", "1+x"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ResetCalculator();
+    ASSERT_EQ(FX_FormItemSet(kCalcFormName, kDisplayItemName, "VALUE", "0"), 0);
+    if (c.clipboardBefore) SetClipboard(c.clipboardBefore);
+    for (const Typed& t : c.typed)
+      EXPECT_EQ(CalcCallback(kCalcFormName, "", fx::event::ITEMKEY, nullptr, t.message, t.key, 0),
+                c.taken ? 1 : 0) << "message " << t.message << ", key " << t.key;
+    EXPECT_EQ(Display(), c.display);
+    EXPECT_EQ(Clipboard(), c.clipboardAfter);
+  }
 }
 
 TEST_F(CalcCallbackTest, ShowOnDisplayWritesZeroForTheEmptyText) {

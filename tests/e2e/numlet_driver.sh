@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # Drives numlet.exe from outside, as a user does: starts it under Wine, finds its window,
-# clicks its keys with the real pointer (xdotool) and reads its display from the screen
-# (ImageMagick). Every wait polls a condition and is bounded. Sourced by the e2e scripts,
-# after numlet_model.sh, whose model follows every key clicked here.
+# clicks its keys with the real pointer or types on the keyboard (xdotool) and reads its
+# display from the screen (ImageMagick). Every wait polls a condition and is bounded.
+# Sourced by the e2e scripts, after numlet_model.sh, whose model follows every key pressed
+# here.
 
 # Where each key sits on the form, "x y width height"; the form fills the main window's
 # client area from its top left corner.
@@ -128,10 +129,10 @@ check_layout() {
 }
 
 # Closes the main window as a user does, with Alt+F4, and expects the process to end with
-# code 0. Wine takes the keyboard only once the pointer has entered its window, so the
-# pointer goes out (to the right of the window) and back in over the title first.
+# code 0.
 numlet_close() {
-  xdotool mousemove $(( window_right + 20 )) 10 mousemove --window "$numlet_window" 120 8 key alt+F4
+  focus_numlet
+  xdotool key alt+F4
   local deadline code
   now_ms; deadline=$(( now + exit_limit_ms ))
   while kill -0 "$numlet_pid" 2>/dev/null; do
@@ -176,6 +177,55 @@ click_keys_at_pace() {
     model_press "$key"
   done
   xdotool "${args[@]}"
+}
+
+# ---- the keyboard ---------------------------------------------------------------------
+
+# Wine gives a window the keyboard only once the pointer has entered it, so the pointer
+# goes out (to the right of the window) and back in over the title.
+focus_numlet() {
+  xdotool mousemove $(( window_right + 20 )) 10 mousemove --window "$numlet_window" 120 8
+}
+
+# The calculator key that a key of the keyboard (by its xdotool name) stands for, in REPLY.
+key_of_keysym() {
+  case "$1" in
+    [0-9]) REPLY=$1 ;;
+    KP_[0-9]) REPLY=${1#KP_} ;;
+    plus|KP_Add) REPLY="+" ;;
+    minus|KP_Subtract) REPLY="-" ;;
+    asterisk|KP_Multiply) REPLY="*" ;;
+    equal|Return|KP_Enter) REPLY="=" ;;
+    Escape|Delete) REPLY="C/CE" ;;
+    BackSpace) REPLY=Backspace ;;
+    *) fail "internal: no calculator key for the keyboard's $1" ;;
+  esac
+}
+
+# The main row's key for a calculator key, in REPLY.
+keysym_of_key() {
+  case "$1" in
+    [0-9]) REPLY=$1 ;;
+    +) REPLY=plus ;;
+    -) REPLY=minus ;;
+    "*") REPLY=asterisk ;;
+    =) REPLY=equal ;;
+    C/CE) REPLY=Escape ;;
+    Backspace) REPLY=BackSpace ;;
+    *) fail "internal: no key of the keyboard for the calculator's $1" ;;
+  esac
+}
+
+# Types keys of the keyboard one every pace_ms, in one xdotool run, and follows them in
+# the model.
+type_keysyms_at_pace() {
+  local pace_ms=$1 keysym
+  shift
+  for keysym in "$@"; do
+    key_of_keysym "$keysym"
+    model_press "$REPLY"
+  done
+  xdotool key --delay "$pace_ms" "$@"
 }
 
 # ---- the display ----------------------------------------------------------------------

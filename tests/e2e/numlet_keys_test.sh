@@ -12,31 +12,6 @@ source "$here/numlet_driver.sh"
 driver_init numlet_keys
 clicks=0
 
-# The calculator's documented sequences; each is run after C/CE.
-listed_sequences=(
-  "1 2 + 3 ="                     # 1, 12, 12, 3, 15
-  "2 + 3 = ="                     # "=" again repeats nothing
-  "5 * ="                         # the empty entry counts as 0
-  "5 + +"                         # 5 plus 0
-  "7 = 2 + 3 ="                   # a digit after "=" starts anew
-  "0 5"                           # no digit after a lone 0
-  "2 1 4 7 4 8 3 6 4 7 1"         # the largest entry, then one digit too many
-  "2 1 4 7 4 8 3 6 4 8"           # stops at 214748364
-  "2 1 4 7 4 8 3 6 4 7 + 1 ="     # wraps to -2147483648
-  "3 - 5 = 4 + 1 ="               # -2, then a new positive entry
-  "5 + 3 C/CE + 4 ="              # C/CE drops the pending operator
-)
-
-# The same key twice or three times in a row, quicker than the double-click time.
-repeated_key_sequences=(
-  "1 1"
-  "7 7 7"
-  "2 + 3 = ="
-  "9 9 * 9 9 ="
-  "5 + +"
-  "3 3 3 3"
-)
-
 # Clicks the keys one at a time, checking the display after each against the model.
 run_in_step() {
   local keys key n=0

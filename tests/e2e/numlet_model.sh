@@ -46,6 +46,16 @@ model_press() {
     C/CE)
       model_acc=0 model_entry="" model_pending="" model_display="0"
       ;;
+    Backspace)
+      # Only a number being typed loses its last digit; after "=" it is the accumulator.
+      [ -n "$model_entry" ] || return 0
+      model_entry=${model_entry%?}
+      if [ "$model_pending" = "=" ]; then
+        model_entry_value
+        model_acc=$REPLY
+      fi
+      model_display=${model_entry:-0}
+      ;;
     +|-|"*"|=)
       model_entry_value
       n=$REPLY
@@ -78,6 +88,31 @@ model_preview() {
   done
   model_acc=${saved[0]} model_entry=${saved[1]} model_pending=${saved[2]} model_display=${saved[3]}
 }
+
+# The calculator's documented sequences; each is run after C/CE.
+listed_sequences=(
+  "1 2 + 3 ="                     # 1, 12, 12, 3, 15
+  "2 + 3 = ="                     # "=" again repeats nothing
+  "5 * ="                         # the empty entry counts as 0
+  "5 + +"                         # 5 plus 0
+  "7 = 2 + 3 ="                   # a digit after "=" starts anew
+  "0 5"                           # no digit after a lone 0
+  "2 1 4 7 4 8 3 6 4 7 1"         # the largest entry, then one digit too many
+  "2 1 4 7 4 8 3 6 4 8"           # stops at 214748364
+  "2 1 4 7 4 8 3 6 4 7 + 1 ="     # wraps to -2147483648
+  "3 - 5 = 4 + 1 ="               # -2, then a new positive entry
+  "5 + 3 C/CE + 4 ="              # C/CE drops the pending operator
+)
+
+# The same key twice or three times in a row, quicker than the double-click time.
+repeated_key_sequences=(
+  "1 1"
+  "7 7 7"
+  "2 + 3 = ="
+  "9 9 * 9 9 ="
+  "5 + +"
+  "3 3 3 3"
+)
 
 # A linear congruential generator, so that a seed gives the same sequences with any
 # version of bash (its own RANDOM has changed how it is seeded). Results come in REPLY:
