@@ -1,6 +1,6 @@
 // The calculator as it appears on the screen, judged from the pixels of its form read
 // back from the window: the title, the display, every key's colours and edges, a key held
-// down by the mouse, the focus, and the GDI objects over many repaints.
+// down by the mouse or typed, the focus, and the GDI objects over many repaints.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -215,12 +215,18 @@ TEST_F(CalcScreen, KeysShowTheirColoursCaptionsAndRaisedEdges) {
   }
 }
 
-TEST_F(CalcScreen, KeyIsSunkenWhileTheMouseHoldsItDown) {
+TEST_F(CalcScreen, KeyIsSunkenWhileTheMouseHoldsItDownAndForAMomentWhenTyped) {
   Mouse("C/CE", MOUSEEVENTF_LEFTDOWN);
   ExpectEdge(*Shot(), "C/CE", false);
   ExpectEdge(*Shot(), "7", true);
   Mouse("C/CE", MOUSEEVENTF_LEFTUP);
   ExpectEdge(*Shot(), "C/CE", true);
+
+  ASSERT_EQ(CalcCallback(kCalcFormName, "C/CE", fx::event::ITEMKEY, Form(), WM_CHAR, '7', 0), 1);
+  ExpectEdge(*Shot(), "7", false);
+  Sleep(150);
+  ExpectEdge(*Shot(), "7", true);
+  ASSERT_EQ(CalcCallback(kCalcFormName, "C/CE", fx::event::ITEMKEY, Form(), WM_KEYDOWN, VK_ESCAPE, 0), 1);
 }
 
 TEST_F(CalcScreen, KeyThatLosesTheFocusShowsNoFocusRectangle) {
