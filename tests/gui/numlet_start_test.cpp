@@ -1,9 +1,11 @@
 // Numlet's start-up in-process: a failed main window ends it at once with the library's
 // code; otherwise the calculator's window, form and seventeen controls exist and the loop
-// returns the quit code. The tests run in this order (one main window per process).
+// returns the quit code. The tests run in this order (one main window per process). The
+// program file carries its icon and version.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/calc_form.h"
 #include "app/calc_layout.h"
@@ -94,6 +96,32 @@ TEST(NumletStart, AFormThatCannotBeCreatedIsReportedOnce) {
   EXPECT_EQ(TheRegistry().items.size(), 17u) << "the declarations succeed";
   // 1021 is not reported by the library: the calculator reports it.
   EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(1021, "FX_FormCreate", kCalcFormName)), "");
+}
+
+// numlet.exe is built beside the tests.
+TEST(NumletStart, TheProgramFileCarriesItsIconAndVersion) {
+  char path[MAX_PATH] = {0};
+  ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
+  std::string program = path;
+  program = program.substr(0, program.find_last_of("\\/") + 1) + "numlet.exe";
+
+  DWORD unused = 0;
+  std::vector<char> version(GetFileVersionInfoSizeA(program.c_str(), &unused));
+  ASSERT_FALSE(version.empty()) << program << " has no version";
+  ASSERT_TRUE(GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(version.size()), version.data()));
+  for (const auto& [name, expected] : {std::pair{"ProductName", "Numlet"}, {"ProductVersion", "1.0"}}) {
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string key = std::string("\\StringFileInfo\\040904E4\\") + name;
+    ASSERT_TRUE(VerQueryValueA(version.data(), key.c_str(), reinterpret_cast<void**>(&value), &length)) << name;
+    EXPECT_STREQ(value, expected);
+  }
+
+  const HMODULE file = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(file, nullptr);
+  EXPECT_NE(FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr)  // RT_GROUP_ICON
+      << program << " has no icon";
+  FreeLibrary(file);
 }
 
 }  // namespace
