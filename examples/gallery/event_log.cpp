@@ -71,6 +71,10 @@ std::string DescribeMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (control == nullptr) return "WM_COMMAND id=" + std::to_string(LOWORD(wParam));
       return "WM_COMMAND " + NotificationName(control, HIWORD(wParam));
     }
+    // Keys: the virtual key, or the character typed.
+    case WM_KEYDOWN: return "WM_KEYDOWN " + Hex(wParam);
+    case WM_SYSKEYDOWN: return "WM_SYSKEYDOWN " + Hex(wParam);
+    case WM_CHAR: return "WM_CHAR " + Hex(wParam);
   }
   return "message=" + Hex(message);
 }
@@ -145,6 +149,8 @@ void LogEvent(const std::string& form, const std::string& item, const std::strin
   std::string line = "event " + form + " " + (item.empty() ? "-" : item) + " " + event;
   if (event == fx::event::BEFORE) {
     if (!everyMessage && !IsCommandMessage(message)) return;
+    line += " " + DescribeMessage(message, wParam, lParam);
+  } else if (event == fx::event::ITEMKEY) {
     line += " " + DescribeMessage(message, wParam, lParam);
   } else if (event == fx::event::ITEMCHG || event == fx::event::ITEMEXIT) {
     line += " " + FieldState(form, item, lParam);

@@ -153,6 +153,11 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
       } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && item == "Sample") {
         FillSample();
       }
+    } else if (event == fx::event::ITEMKEY && message == WM_KEYDOWN && wParam == VK_F1) {
+      // A key of the program's own: answered, it goes no further.
+      FX_FormStatusSet(form, "F1 on " + (item.empty() ? std::string("the form") : item) +
+                                 ": Tab and Return move on, OK checks and closes");
+      return 1;
     } else if (event == fx::event::ITEMCLIC && item == "details") {
       SetItem("reason", fx::key::VALUE, RunDetailsForm());
     } else if (event == fx::event::ITEMCHG && item == "english") {

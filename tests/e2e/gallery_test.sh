@@ -143,6 +143,11 @@ wait_for '^status gallery \[Saisie obligatoire\]$'
 expect_no_error_box
 mark
 xdotool type --delay 20 'Ada'
+xdotool key F1
+wait_for '^status gallery \[F1 on name: Tab and Return move on, OK checks and closes\]$'
+expect_last '^event gallery name ITEMKEY ' 'event gallery name ITEMKEY WM_KEYDOWN 0x70'
+since_mark | grep -q '^event gallery name ITEMKEY WM_CHAR 0x41$' ||
+  fail "expected ITEMKEY WM_CHAR 0x41 for the typed A of the name"
 xdotool key Tab
 wait_for '^event gallery name ITEMEXIT recorded=\[Ada\]'
 [ "$(field_events gallery name)" = "ITEMCHG ITEMEXIT" ] ||
