@@ -16,16 +16,19 @@ std::set<HWND>& ClosedDialogs() {
   return dialogs;
 }
 
-// Releases the brushes recorded for the items' colours and forgets them, so that a form
-// created again never hands a deleted (and maybe reused) handle to DeleteObject.
-void ReleaseItemBrushes(const std::string& formName) {
+// Releases the brushes recorded for the items' colours and forgets them and the items'
+// controls, gone with the dialog: a form created again never hands a deleted (and maybe
+// reused) handle to DeleteObject, and a call on a closed form's item changes its record
+// only, never whatever window has come to bear its control's old handle.
+void ForgetItemHandles(const std::string& formName) {
   for (const std::string& itemName : FormItemNames(formName)) {
     ItemDef item = FindItemDef(formName, itemName);
-    if (!item.backBrush && !item.textBrush) continue;
+    if (!item.backBrush && !item.textBrush && !item.control) continue;
     if (item.backBrush) os::DeleteObject(item.backBrush);
     if (item.textBrush) os::DeleteObject(item.textBrush);
     item.backBrush = nullptr;
     item.textBrush = nullptr;
+    item.control = nullptr;
     StoreItemDef(ItemKey(formName, itemName), item);
   }
 }
@@ -53,7 +56,7 @@ INT_PTR FormClose(HWND dialog, const std::string& formName) {
   if (TheRegistry().CurrentFormName == formName) TheRegistry().CurrentFormName.clear();
   if (os::IsWindow(dialog)) ClosedDialogs().insert(dialog);
 
-  ReleaseItemBrushes(formName);
+  ForgetItemHandles(formName);
   ReleaseFormBackground(formName);
 
   // Without this, a closed modeless form would keep its dead window as its handle and
