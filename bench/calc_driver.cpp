@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_time.h"
+
 namespace {
 
 constexpr int kControls = 17;
@@ -23,17 +25,6 @@ struct Search {
   HWND window;
   int controls;
 };
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 BOOL CALLBACK CountControl(HWND child, LPARAM data) {
   char className[16] = {0};
@@ -81,11 +72,6 @@ HWND Key(HWND window, const char* name) {
   std::pair<const char*, HWND> found(name, nullptr);
   EnumChildWindows(window, FindKey, reinterpret_cast<LPARAM>(&found));
   return found.second;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
 }
 
 }  // namespace

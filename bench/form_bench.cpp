@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_time.h"
 #include "bench/raw_key.h"
 #include "fenwix/fenwix.h"
 
@@ -26,17 +27,6 @@ constexpr char kMainName[] = "BenchMain";
 constexpr char kFormName[] = "keys";
 
 int clicks = 0;
-
-double Now() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string KeyName(int index) { return "k" + std::to_string(index); }
 
@@ -112,11 +102,6 @@ void Pump() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 }  // namespace
