@@ -122,7 +122,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         const int index = LOWORD(wParam) - kIdBase;
         if (index >= 2 && index < kItemCount) {
           calculator.Press(kItems[index].name);
-          InvalidateRect(display, nullptr, FALSE);
+          // Painted before the click returns, as the library's calculator does.
+          RedrawWindow(display, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         }
       }
       return 0;
