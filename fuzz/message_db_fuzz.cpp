@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 
 #include "fenwix/error/message_db.h"
@@ -13,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const char* const kLanguages[] = {"FR", "US", "DE", ""};
   const int code = static_cast<std::int16_t>(data[0] | data[1] << 8);
   const std::string language = kLanguages[data[2] % 4];
-  std::istringstream database(std::string(reinterpret_cast<const char*>(data) + 3, size - 3));
+  const std::string database(reinterpret_cast<const char*>(data) + 3, size - 3);
   // A record's message sits between two delimiters, so it is never empty, and neither is
   // the text for a missing one.
   if (LookupMessage(database, code, language).empty()) std::abort();

@@ -1,16 +1,22 @@
-// Reads error messages from the message database.
+// Reads error messages from the message database. The file is read whole with the C
+// library: streams would bring their locale machinery into every program.
 #include "fenwix/error/message_db.h"
 
-#include <fstream>
+#include <cstdio>
+#include <memory>
 
 #include "fenwix/props/value_convert.h"
 
 namespace {
 
-// A line as text-mode reading gives it: the line break removed, and the carriage return
-// before it too. False when the end of the file was hit before a line break.
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line) || in.eof()) return false;
+// The line that starts at `at`, as text-mode reading gives it: the line break removed,
+// and the carriage return before it too; `at` moves past it. False when the end of the
+// text comes before a line break.
+bool ReadLine(const std::string& text, std::size_t& at, std::string& line) {
+  const std::size_t end = text.find('\n', at);
+  if (end == std::string::npos) return false;
+  line.assign(text, at, end - at);
+  at = end + 1;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
@@ -23,13 +29,15 @@ bool Unwrap(const std::string& line, std::string& value) {
   return true;
 }
 
-bool SearchPass(std::istream& in, int code, const std::string& language, std::string& message) {
+bool SearchPass(const std::string& text, int code, const std::string& language,
+                std::string& message) {
+  std::size_t at = 0;
   std::string line;
-  while (ReadLine(in, line)) {
+  while (ReadLine(text, at, line)) {
     if (line != "<FDBRC>") continue;
     std::string fields[5];
     for (std::string& field : fields) {
-      if (!ReadLine(in, field)) return false;
+      if (!ReadLine(text, at, field)) return false;
     }
     std::string section, library, lang, number, text;
     const bool complete = Unwrap(fields[0], section) && Unwrap(fields[1], library) &&
@@ -45,11 +53,9 @@ bool SearchPass(std::istream& in, int code, const std::string& language, std::st
 
 }  // namespace
 
-std::string LookupMessage(std::istream& database, int code, const std::string& language) {
+std::string LookupMessage(const std::string& database, int code, const std::string& language) {
   std::string message;
   if (SearchPass(database, code, language, message)) return message;
-  database.clear();
-  database.seekg(0);
   const char* other = language == kEnglish ? kFrench : kEnglish;
   if (SearchPass(database, code, other, message)) return message;
   return kNoMessage;
@@ -58,8 +64,14 @@ std::string LookupMessage(std::istream& database, int code, const std::string& l
 std::string LookupMessageFile(int code, const std::string& language,
                               const std::vector<std::string>& files) {
   for (const std::string& file : files) {
-    std::ifstream database(file, std::ios::binary);
-    if (database) return LookupMessage(database, code, language);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> database(std::fopen(file.c_str(), "rb"),
+                                                                   std::fclose);
+    if (!database) continue;
+    std::string contents;
+    char block[4096];
+    std::size_t got;
+    while ((got = std::fread(block, 1, sizeof block, database.get())) > 0) contents.append(block, got);
+    return LookupMessage(contents, code, language);
   }
   return kNoMessageFile;
 }

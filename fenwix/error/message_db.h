@@ -10,7 +10,6 @@
 #ifndef FENWIX_ERROR_MESSAGE_DB_H
 #define FENWIX_ERROR_MESSAGE_DB_H
 
-#include <istream>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,8 @@ inline constexpr const char kFrench[] = "FR";
 inline constexpr const char kEnglish[] = "US";
 
 // The message of the code in the given language, else in the other of "FR" and "US",
-// else kNoMessage.
-std::string LookupMessage(std::istream& database, int code, const std::string& language);
+// else kNoMessage, from the database's whole contents.
+std::string LookupMessage(const std::string& database, int code, const std::string& language);
 
 // The same from the first of the files that opens, tried in order; kNoMessageFile when
 // none does. A file that opens is the only one read, whether it holds the code or not.

@@ -13,6 +13,7 @@
 #include "fenwix/props/value_convert.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/window/form_keys.h"
+#include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
 
 namespace {
@@ -67,6 +68,10 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
   HGLOBAL block = nullptr;
   const ErrorCode built = BuildDialogTemplate(frame, block);
   if (built) return built;
+
+  // A form without its status bar still works, as when the bar itself cannot be made:
+  // the failure is reported and the form is made.
+  if (form.hasStatusBar) LoadCommonControls();
 
   // Stored before the dialog exists: its procedure reads the callback, the colour and
   // the flags while the platform creates it.

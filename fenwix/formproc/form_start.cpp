@@ -2,9 +2,6 @@
 // the status bar.
 #include "fenwix/formproc/form_start.h"
 
-#include <utility>
-#include <vector>
-
 #include "fenwix/form/item_controls.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
@@ -14,31 +11,14 @@ namespace {
 
 constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP;
 
-// The name of the form's item numbered sequence, walking the items in key order; false
-// when none has it, or when a key without a form part ends the walk. The entries are
-// copied first: creating a control lets the application in (WM_PARENTNOTIFY), and what
-// it stores must not pull the map from under the walk.
-bool FindBySequence(const std::string& formName, std::int32_t sequence, std::string& itemName) {
-  std::vector<std::pair<std::string, std::int32_t>> entries;
-  for (const auto& entry : TheRegistry().items)
-    entries.emplace_back(entry.first, entry.second.sequence);
-  for (const auto& entry : entries) {
-    const std::string::size_type dot = entry.first.find('.');
-    if (dot == std::string::npos || dot == 0) return false;
-    if (entry.first.compare(0, dot, formName) == 0 && entry.second == sequence) {
-      itemName = entry.first.substr(dot + 1);
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 INT_PTR FormStart(HWND dialog, const std::string& formName) {
   // Items after a gap in the numbering get no control; each item's failure is its own.
+  // Looked up afresh for each number: creating a control lets the application in
+  // (WM_PARENTNOTIFY), and it may declare more items meanwhile.
   std::string itemName;
-  for (std::int32_t sequence = 1; FindBySequence(formName, sequence, itemName); ++sequence)
+  for (std::int32_t sequence = 1; FindItemBySequence(formName, sequence, itemName); ++sequence)
     FX_FormCreateItem(dialog, formName, itemName);
 
   if (FindWindowDef(formName).hasStatusBar) {

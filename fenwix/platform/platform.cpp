@@ -4,11 +4,22 @@
 namespace os {
 namespace {
 
+// comctl32 is loaded through the table, so that a test can refuse it.
+BOOL WINAPI LoadedInitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
+  const HMODULE module = table().LoadLibraryA("comctl32.dll");
+  if (!module) return FALSE;
+  // GetProcAddress's type says nothing of the function's; its name says what it is.
+  const auto call = reinterpret_cast<decltype(&::InitCommonControlsEx)>(
+      reinterpret_cast<void*>(table().GetProcAddress(module, "InitCommonControlsEx")));
+  return call && call(controls);
+}
+
 Table MakeRealTable() {
   Table t;
 #define FENWIX_REAL_ENTRY(name) t.name = &::name;
-  FENWIX_PLATFORM_CALLS(FENWIX_REAL_ENTRY)
+  FENWIX_LINKED_CALLS(FENWIX_REAL_ENTRY)
 #undef FENWIX_REAL_ENTRY
+  t.InitCommonControlsEx = &LoadedInitCommonControlsEx;
   return t;
 }
 

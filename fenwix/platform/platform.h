@@ -17,10 +17,10 @@
 
 #include <utility>
 
-// kernel32, user32, gdi32 and comctl32, in that order.
-#define FENWIX_PLATFORM_CALLS(X)                                                          \
+// The calls linked into the program: kernel32, user32 and gdi32, in that order.
+#define FENWIX_LINKED_CALLS(X)                                                            \
   X(GetModuleHandleA) X(GetModuleFileNameA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock)  \
-  X(GlobalFlags) X(GlobalFree) X(GetCurrentThreadId)                                      \
+  X(GlobalFlags) X(GlobalFree) X(LoadLibraryA) X(GetProcAddress) X(GetCurrentThreadId)    \
   X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
@@ -35,8 +35,13 @@
   X(DrawTextA) X(DrawFocusRect) X(DrawEdge)                                               \
   X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(SelectObject)         \
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
-  X(MoveToEx) X(LineTo)                                                                   \
-  X(InitCommonControlsEx)
+  X(MoveToEx) X(LineTo)
+
+// And comctl32's one call, whose real entry loads comctl32 the first time a form needs a
+// status bar rather than with the program: loading it costs memory and start-up time
+// that a program whose forms have none would pay for nothing. Without comctl32 the call
+// answers FALSE.
+#define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) X(InitCommonControlsEx)
 
 namespace os {
 

@@ -1,9 +1,9 @@
 // Conversions of property values.
 #include "fenwix/props/value_convert.h"
 
+#include <cerrno>
 #include <climits>
-#include <iomanip>
-#include <sstream>
+#include <cstdlib>
 
 #include "fenwix/props/property_string.h"
 
@@ -70,13 +70,12 @@ bool IsBorderStyle(const std::string& style) {
 
 std::int32_t TextToInt(const std::string& text, int base) {
   if (text.empty()) return 0;
-  // Formatted extraction into a wider type: blanks, a sign and, in base 16, "0x" are
-  // accepted, and reading stops at the first character that is no digit of the base.
-  std::istringstream in(text);
-  in >> std::setbase(base);
-  long long value = 0;
-  if (!(in >> value)) return 0;
-  if (value < INT32_MIN || value > INT32_MAX) return 0;
+  // Read into a wider type, as a formatted stream reads: blanks, a sign and, in base 16,
+  // "0x" are accepted, and reading stops at the first character that is no digit of
+  // the base. Out of the wider type's range, strtoll says ERANGE.
+  errno = 0;
+  const long long value = std::strtoll(text.c_str(), nullptr, base);
+  if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return 0;
   return static_cast<std::int32_t>(value);
 }
 

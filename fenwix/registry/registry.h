@@ -1,12 +1,17 @@
 // The records of the application's windows, forms and items, kept by name. Every
 // operation works on copies: find a record (a blank one for an unknown name), change
-// the copy, store it back whole. No pointer into the registry outlives a call.
+// the copy, store it back whole. No pointer into the registry outlives a call. The maps
+// are the records; the indexes beside them, kept by every store, let the form procedure
+// find an item by its control and a form's items by sequence without walking them all.
 #ifndef FENWIX_REGISTRY_REGISTRY_H
 #define FENWIX_REGISTRY_REGISTRY_H
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "fenwix/fenwix.h"
@@ -74,9 +79,20 @@ std::string ItemKey(const std::string& formName, const std::string& itemName);
 typedef std::map<std::string, WindowDef> WindowMap;
 typedef std::map<std::string, ItemDef> ItemMap;
 
+// What the indexes know of an item key: a key splits at its first "." into the form's
+// name and the item's; a key with nothing before its first "." has no form part.
+struct ItemIndex {
+  std::set<std::pair<HWND, std::string>> byControl;  // (control, item key)
+  // (form name, sequence number, item name)
+  std::set<std::tuple<std::string, std::int32_t, std::string>> bySequence;
+  std::set<std::string> formless;  // keys without a form part
+};
+
 struct Registry {
   WindowMap windows;
   ItemMap items;
+  std::set<std::pair<HWND, std::string>> windowsByHandle;  // (handle, window name)
+  ItemIndex itemIndex;
   std::string MainWindowName;     // the main window's key; set once it exists
   std::string CurrentFormName;    // the form being created or open
   std::string CurrentWindowName;  // the window the library works on by default
@@ -102,6 +118,12 @@ void StoreItemDef(const std::string& itemKey, const ItemDef& record);
 // The names of a form's items, in key order.
 std::vector<std::string> FormItemNames(const std::string& formName);
 
+// The name of the form's item numbered sequence as a walk of every key in key order
+// finds it: the first such item, unless a key without a form part comes before it.
+// False when there is none.
+bool FindItemBySequence(const std::string& formName, std::int32_t sequence,
+                        std::string& itemName);
+
 // The name of the form's item whose control is the given window, or the empty text. A
 // null window names no item, although every item still without a control (a data grid's,
 // for ever) records exactly that.
@@ -111,7 +133,7 @@ std::string FindItemNameByControl(const std::string& formName, HWND control);
 // record dialogs: the main window's record never names one.
 std::string FindFormNameByDialog(HWND dialog);
 
-// Empties both maps and the three names.
+// Empties both maps, their indexes and the three names.
 void ResetRegistry();
 
 #endif

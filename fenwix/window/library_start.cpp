@@ -1,6 +1,7 @@
 // Library start-up: forgets every record, then checks what the platform must offer. The
 // language and the error handler are the program's choices, often made before its main
-// window starts the library, so they are kept.
+// window starts the library, so they are kept. The common controls wait for the first
+// form that needs them.
 #include "fenwix/window/library_start.h"
 
 #include "fenwix/error/error_context.h"
@@ -24,14 +25,24 @@ ErrorCode FX_ResetFenwixIntl() {
   if (os::GetSystemMetrics(SM_CYHSCROLL) == 0) return Reported(1002);
   if (os::GetSystemMetrics(SM_CYVSCROLL) == 0) return Reported(1002);
 
+  library.commonControls = false;
+  library.initialised = true;
+  RestoreErrorContext();
+  return 0;
+}
+
+bool LoadCommonControls() {
+  LibraryState& library = TheLibrary();
+  if (library.commonControls) return true;
   // The eight lowest class flags: list view, tree view, bars (the status bar among
   // them), tabs, up-down, progress, hot key and animation.
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof controls;
   controls.dwICC = 0xFF;
-  if (!os::InitCommonControlsEx(&controls)) return Reported(1038);
-
-  library.initialised = true;
-  RestoreErrorContext();
-  return 0;
+  if (!os::InitCommonControlsEx(&controls)) {
+    ReportError(1038);
+    return false;
+  }
+  library.commonControls = true;
+  return true;
 }

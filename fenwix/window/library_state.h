@@ -7,6 +7,7 @@
 
 struct LibraryState {
   bool initialised = false;
+  bool commonControls = false;  // comctl32 loaded and its classes registered
   HINSTANCE instance = nullptr;
 };
 

@@ -5,7 +5,6 @@
 
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
 
 #include "fenwix/error/message_db.h"
@@ -13,8 +12,7 @@
 namespace {
 
 std::string Lookup(const std::string& database, int code, const std::string& language) {
-  std::istringstream in(database);
-  return LookupMessage(in, code, language);
+  return LookupMessage(database, code, language);
 }
 
 // A found message is always a whole line of the input without its first and last byte.

@@ -1,7 +1,6 @@
 // Lookup of messages in the message database format, on in-memory databases.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "fenwix/error/message_db.h"
@@ -19,8 +18,7 @@ std::string Record(const std::string& language, const std::string& number,
 }
 
 std::string Lookup(const std::string& database, int code, const std::string& language = "FR") {
-  std::istringstream in(database);
-  return LookupMessage(in, code, language);
+  return LookupMessage(database, code, language);
 }
 
 TEST(MessageLookup, LanguageAndNumberDecideTheRecord) {

@@ -402,6 +402,59 @@ TEST_F(FormCreateTest, ModelessFormClosedCanBeCreatedAgainWithItsStatusBar) {
   EXPECT_TRUE(test::Reports().empty());
 }
 
+std::vector<INITCOMMONCONTROLSEX> askedControls;
+BOOL WINAPI RecordControls(const INITCOMMONCONTROLSEX* controls) {
+  askedControls.push_back(*controls);
+  return os::real().InitCommonControlsEx(controls);
+}
+HMODULE WINAPI NoLibrary(LPCSTR) { return nullptr; }
+BOOL WINAPI NoCommonControls(const INITCOMMONCONTROLSEX*) { return FALSE; }
+
+TEST_F(FormCreateTest, CommonControlsWaitForTheFirstFormWithAStatusBar) {
+  os::Override<decltype(&::InitCommonControlsEx)> record(&os::Table::InitCommonControlsEx,
+                                                         RecordControls);
+  TheLibrary().commonControls = false;
+  askedControls.clear();
+  const std::string bare = test::NewName("bare"), first = test::NewName("bar"),
+                    second = test::NewName("bar");
+  ASSERT_EQ(FX_FormCreate(bare, "edge=false;stbar=false", 0, 0, 50, 50, nullptr), 0);
+  EXPECT_TRUE(askedControls.empty()) << "no status bar, no common controls";
+  ASSERT_EQ(FX_FormCreate(first, "edge=false", 0, 0, 50, 50, nullptr), 0);
+  ASSERT_EQ(FX_FormCreate(second, "edge=false", 0, 0, 50, 50, nullptr), 0);
+  ASSERT_EQ(askedControls.size(), 1u) << "once per start of the library";
+  EXPECT_EQ(askedControls[0].dwSize, 8u);
+  EXPECT_EQ(askedControls[0].dwICC, 255u);
+  EXPECT_NE(FindWindowDef(second).statusBar, nullptr);
+  for (const std::string& form : {bare, first, second})
+    SendMessageA(FindWindowDef(form).handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(test::Reports().empty());
+}
+
+TEST_F(FormCreateTest, CommonControlsRefusedAreReportedAndTheFormIsStillMade) {
+  struct Case {
+    const char* refusal;
+    decltype(&::LoadLibraryA) loadLibrary;
+    decltype(&::InitCommonControlsEx) initCommonControls;
+  };
+  const Case cases[] = {{"comctl32 not loaded", NoLibrary, os::real().InitCommonControlsEx},
+                        {"InitCommonControlsEx fails", os::real().LoadLibraryA, NoCommonControls}};
+  for (const Case& c : cases) {
+    test::RecordedMessageBoxes().clear();
+    TheLibrary().commonControls = false;
+    const std::string form = test::NewName("refused");
+    {
+      os::Override<decltype(&::LoadLibraryA)> load(&os::Table::LoadLibraryA, c.loadLibrary);
+      os::Override<decltype(&::InitCommonControlsEx)> init(&os::Table::InitCommonControlsEx,
+                                                           c.initCommonControls);
+      EXPECT_EQ(FX_FormCreate(form, "edge=false", 0, 0, 50, 50, nullptr), 0) << c.refusal;
+    }
+    EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(1038, "FX_FormCreate", form)), "")
+        << c.refusal;
+    EXPECT_TRUE(IsWindow(FindWindowDef(form).handle)) << c.refusal;
+    SendMessageA(FindWindowDef(form).handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+}
+
 TEST_F(FormCreateTest, SuccessLeavesTheContextOfTheCreation) {
   const std::string form = test::NewName("context");
   ASSERT_EQ(FX_FormCreate(form, "edge=false", 0, 0, 10, 10, nullptr), 0);

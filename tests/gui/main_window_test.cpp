@@ -114,11 +114,6 @@ HWND WINAPI RecordWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD st
   return os::real().CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
                                     menu, instance, data);
 }
-INITCOMMONCONTROLSEX askedControls = {};
-BOOL WINAPI RecordControls(const INITCOMMONCONTROLSEX* controls) {
-  askedControls = *controls;
-  return os::real().InitCommonControlsEx(controls);
-}
 std::vector<int> askedMetrics;
 int WINAPI RecordMetric(int index) {
   askedMetrics.push_back(index);
@@ -128,8 +123,6 @@ int WINAPI RecordMetric(int index) {
 TEST_F(MainWindowTest, AsksThePlatformForTheDeclaredClassAndWindow) {
   os::Override<decltype(&::RegisterClassExA)> recordClass(&os::Table::RegisterClassExA, RecordClass);
   os::Override<decltype(&::CreateWindowExA)> recordWindow(&os::Table::CreateWindowExA, RecordWindow);
-  os::Override<decltype(&::InitCommonControlsEx)> recordControls(&os::Table::InitCommonControlsEx,
-                                                                 RecordControls);
   os::Override<decltype(&::GetSystemMetrics)> recordMetrics(&os::Table::GetSystemMetrics,
                                                             RecordMetric);
   askedMetrics.clear();
@@ -138,8 +131,6 @@ TEST_F(MainWindowTest, AsksThePlatformForTheDeclaredClassAndWindow) {
   ASSERT_EQ(Create(name, "name=Shown title"), 0);
 
   EXPECT_EQ(askedMetrics, (std::vector<int>{3, 20})) << "scroll bar height and arrow height";
-  EXPECT_EQ(askedControls.dwSize, 8u);
-  EXPECT_EQ(askedControls.dwICC, 255u);
 
   EXPECT_EQ(askedClass.cbSize, 48u);
   EXPECT_EQ(askedClass.style, 3u);
@@ -217,8 +208,6 @@ int metricThatFails = -1;
 int WINAPI MetricFails(int index) {
   return index == metricThatFails ? 0 : os::real().GetSystemMetrics(index);
 }
-BOOL WINAPI NoCommonControls(const INITCOMMONCONTROLSEX*) { return FALSE; }
-
 TEST_F(MainWindowTest, PlatformFailuresOfCreationAreReported) {
   const std::string name = test::NewName("Failing");
   {
@@ -260,14 +249,6 @@ TEST_F(MainWindowTest, StartUpFailuresAreReportedAndLeaveTheLibraryUnstarted) {
     EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(1002, "FX_ResetFenwixIntl", "")), "");
     EXPECT_FALSE(TheLibrary().initialised);
   }
-  test::RecordedMessageBoxes().clear();
-  {
-    os::Override<decltype(&::InitCommonControlsEx)> fail(&os::Table::InitCommonControlsEx,
-                                                         NoCommonControls);
-    EXPECT_EQ(FX_ResetFenwixIntl(), 1038);
-  }
-  EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(1038, "FX_ResetFenwixIntl", "")), "");
-  EXPECT_FALSE(TheLibrary().initialised);
 }
 
 TEST_F(MainWindowTest, CreationStartsTheLibraryAndGoesOnAfterAFailedStart) {

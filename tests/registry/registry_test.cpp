@@ -72,6 +72,36 @@ TEST_F(RegistryTest, ItemOfAControlIsFoundWithinItsFormOnly) {
   EXPECT_EQ(FindItemNameByControl("f", nullptr), "");
 }
 
+TEST_F(RegistryTest, LookUpsFollowEveryStoreAndReset) {
+  const HWND first = reinterpret_cast<HWND>(0x10), second = reinterpret_cast<HWND>(0x20);
+  ItemDef item;
+  item.type = "BUTTON";
+  item.control = first;
+  item.sequence = 1;
+  StoreItemDef("f.k", item);
+  WindowDef form;
+  form.handle = first;
+  StoreWindowDef("f", form);
+
+  item.control = second;
+  item.sequence = 2;
+  StoreItemDef("f.k", item);
+  form.handle = second;
+  StoreWindowDef("f", form);
+  std::string name;
+  EXPECT_EQ(FindItemNameByControl("f", first), "") << "the control the item had";
+  EXPECT_EQ(FindItemNameByControl("f", second), "k");
+  EXPECT_FALSE(FindItemBySequence("f", 1, name)) << "the number the item had";
+  EXPECT_TRUE(FindItemBySequence("f", 2, name) && name == "k");
+  EXPECT_EQ(FindFormNameByDialog(first), "");
+  EXPECT_EQ(FindFormNameByDialog(second), "f");
+
+  ResetRegistry();
+  EXPECT_EQ(FindItemNameByControl("f", second), "");
+  EXPECT_FALSE(FindItemBySequence("f", 2, name));
+  EXPECT_EQ(FindFormNameByDialog(second), "");
+}
+
 TEST_F(RegistryTest, StoreReplacesTheWholeRecord) {
   ItemDef first;
   first.type = "EDIT";

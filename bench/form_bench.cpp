@@ -1,0 +1,155 @@
+// A form of N owner-drawn keys made by the library, or the same N keys made by a plain
+// CreateWindowExA loop, measured in the same way:
+//   form_bench lib|raw N [REPEATS]
+// prints the time to make the keys, of one full repaint (the median of REPEATS), of one
+// mouse move message sent to their parent (the mean of 400 x REPEATS) and of one click
+// on the middle key (the median of 40 x REPEATS).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench/bench_time.h"
+#include "bench/raw_key.h"
+#include "fenwix/fenwix.h"
+
+namespace {
+
+constexpr int kColumns = 125;
+constexpr int kKeyWidth = 8, kKeyHeight = 6;
+constexpr int kFormWidth = 1000, kFormHeight = 560;
+constexpr int kIdBase = 100;
+constexpr char kMainName[] = "BenchMain";
+constexpr char kFormName[] = "keys";
+
+int clicks = 0;
+
+std::string KeyName(int index) { return "k" + std::to_string(index); }
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  FX_WindowMessageAuto(message, wParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::intptr_t CountClicks(std::string, std::string, std::string event, HWND, UINT, WPARAM,
+                          LPARAM) {
+  if (event == fx::event::ITEMCLIC) ++clicks;
+  return 0;
+}
+
+// The library's form; the keys' parent, or null.
+HWND MakeLibraryForm(int count, double& seconds) {
+  if (FX_WindowMainCreate(kMainName, SW_SHOW, MainProc, "", 0, 0, kFormWidth + 20,
+                          kFormHeight + 40))
+    return nullptr;
+  for (int i = 0; i < count; ++i)
+    FX_FormItemAdd(kFormName, KeyName(i + 1), fx::item::BUTTON, i + 1, (i % kColumns) * kKeyWidth,
+                   (i / kColumns) * kKeyHeight, kKeyWidth, kKeyHeight, "");
+  const double started = Now();
+  if (FX_FormCreate(kFormName, "edge=false;stbar=false", 0, 0, kFormWidth, kFormHeight,
+                    CountClicks))
+    return nullptr;
+  seconds = Now() - started;
+  return FindWindowExA(FindWindowA(kMainName, nullptr), nullptr, MAKEINTATOM(32770), nullptr);
+}
+
+LRESULT CALLBACK RawProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const DRAWITEMSTRUCT& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    PaintKey(draw, GetSysColor(COLOR_BTNFACE), RGB(0, 0, 0),
+             KeyName(static_cast<int>(draw.CtlID) - kIdBase).c_str());
+    return TRUE;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) ++clicks;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The hand-written window and its keys; the keys' parent, or null.
+HWND MakeRawForm(int count, double& seconds) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = RawProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kMainName;
+  if (!RegisterClassExA(&windowClass)) return nullptr;
+  HWND window = CreateWindowExA(0, kMainName, kMainName, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                kFormWidth + 20, kFormHeight + 40, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+  if (!window) return nullptr;
+  const double started = Now();
+  for (int i = 0; i < count; ++i) {
+    const std::string name = KeyName(i + 1);
+    if (!CreateWindowExA(0, "BUTTON", name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                         (i % kColumns) * kKeyWidth, (i / kColumns) * kKeyHeight, kKeyWidth,
+                         kKeyHeight, window,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i + 1)),
+                         windowClass.hInstance, nullptr))
+      return nullptr;
+  }
+  seconds = Now() - started;
+  return window;
+}
+
+void Pump() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool library = argc >= 3 && std::strcmp(argv[1], "lib") == 0;
+  const bool raw = argc >= 3 && std::strcmp(argv[1], "raw") == 0;
+  const int count = argc >= 3 ? std::atoi(argv[2]) : 0;
+  const int repeats = argc >= 4 ? std::max(1, std::atoi(argv[3])) : 5;
+  if ((!library && !raw) || count < 1) {
+    std::fprintf(stderr, "usage: form_bench lib|raw N [REPEATS]\n");
+    return 2;
+  }
+
+  double created = 0;
+  const HWND parent = library ? MakeLibraryForm(count, created) : MakeRawForm(count, created);
+  if (!parent) {
+    std::fprintf(stderr, "the %d keys could not be made\n", count);
+    return 1;
+  }
+  Pump();
+
+  std::vector<double> repaints;
+  for (int i = 0; i < repeats; ++i) {
+    const double started = Now();
+    RedrawWindow(parent, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    repaints.push_back(Now() - started);
+  }
+
+  const int moves = 400 * repeats;
+  const double movesStarted = Now();
+  for (int i = 0; i < moves; ++i)
+    SendMessageA(parent, WM_MOUSEMOVE, 0, MAKELPARAM(i % kFormWidth, i % kFormHeight));
+  const double moved = (Now() - movesStarted) / moves;
+
+  const HWND middle = FindWindowExA(parent, nullptr, "Button", KeyName((count + 1) / 2).c_str());
+  std::vector<double> clickTimes;
+  for (int i = 0; i < 40 * repeats; ++i) {
+    const double started = Now();
+    SendMessageA(middle, BM_CLICK, 0, 0);
+    clickTimes.push_back(Now() - started);
+  }
+  if (clicks != 40 * repeats) {
+    std::fprintf(stderr, "%d of %d clicks arrived\n", clicks, 40 * repeats);
+    return 1;
+  }
+  std::printf("create_ms %.2f\nrepaint_ms %.2f\nmove_us %.2f\nclick_us %.1f\n", created * 1000,
+              Median(repaints) * 1000, moved * 1e6, Median(clickTimes) * 1e6);
+  return 0;
+}
