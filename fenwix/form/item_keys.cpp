@@ -90,11 +90,17 @@ std::string PositionText(std::int32_t position, const char* before, const char* 
 std::string FlagText(bool flag) { return flag ? "TRUE" : "FALSE"; }
 
 // Hexadecimal with its digits running blue, green, red, as colours are read; "-1", no
-// colour, reads back as itself.
+// colour, reads back as itself, and so does any other negative value, signed as it was
+// read ("-b" gives -0xB, not 0xFFFFFFF5, which is beyond the range read and would come
+// back as black).
 std::string ColorText(ColorValue color) {
   if (color == kNoColor) return "-1";
+  const bool negative = color < 0;
+  // Unsigned arithmetic: the magnitude of the lowest value has no signed form.
+  const unsigned bits = static_cast<unsigned>(color);
+  const unsigned magnitude = negative ? 0u - bits : bits;
   char text[16];
-  std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(color));
+  std::snprintf(text, sizeof text, "%s0x%06X", negative ? "-" : "", magnitude);
   return text;
 }
 
