@@ -166,20 +166,27 @@ check_reports() {
 
 check_after_burst() {
   checks=$(( checks + 1 ))
+  # Alt+F4 may have closed the program a moment ago; then it is ending.
+  local i
+  for (( i = 0; i < 30 && closed_in_burst; i++ )); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
   if ! kill -0 "$pid" 2>/dev/null; then judge_end; return 0; fi
+  # A program that is closing (Alt+F4, OK, Cancel) may still be there, its window gone or
+  # no longer answering: it is given the time to end. One that answers again after failing
+  # to answer took more than 2 s over a message.
+  local good="window=found answers=yes errorbox=none" deadline=$(( EPOCHSECONDS + wait_limit_s ))
   ask_checker
-  if [ "$check_state" != "window=found answers=yes errorbox=none" ]; then
-    # A window closing as the burst ended takes a moment to end its process.
-    local deadline=$(( EPOCHSECONDS + wait_limit_s ))
-    while [[ $check_state == window=none* ]] && kill -0 "$pid" 2>/dev/null &&
-          (( EPOCHSECONDS < deadline )); do
-      sleep 0.2
-      ask_checker
-    done
+  while [ "$check_state" != "$good" ]; do
     if ! kill -0 "$pid" 2>/dev/null; then judge_end; return 0; fi
-    [ "$check_state" = "window=found answers=yes errorbox=none" ] ||
-      fail "the checker says: $check_state"
-  fi
+    (( EPOCHSECONDS < deadline )) || fail "the checker says: $check_state"
+    sleep 0.2
+    local previous=$check_state
+    ask_checker
+    [[ $previous == *answers=no* && $check_state == "$good" ]] &&
+      fail "the program did not answer within 2 s, then answered again"
+  done
   check_reports
   local kb
   kb=$(resident_kb)
@@ -199,16 +206,19 @@ check_after_burst() {
 # ---- the random input -------------------------------------------------------------------
 
 # Characters to type: printable ASCII, and the characters that the ANSI code page of
-# French and English Windows (1252) keeps in bytes 128-255, as Unicode code points.
+# French and English Windows (1252) keeps in bytes 128-255, as Unicode code points. The
+# argument 1 asks for ASCII only: xdotool types a character missing from the keyboard map
+# by remapping a key for it, and Wine reloads its keyboard layout at every remapping, so a
+# long run of such characters would measure Wine rather than the program.
 cp1252_high=(0x20AC 0x201A 0x0192 0x201E 0x2026 0x2020 0x2021 0x02C6 0x2030 0x0160 0x2039
              0x0152 0x017D 0x2018 0x2019 0x201C 0x201D 0x2022 0x2013 0x2014 0x02DC 0x2122
              0x0161 0x203A 0x0153 0x017E 0x0178)
 random_character() {
-  local code
-  case $(( RANDOM % 3 )) in
-    0) code=$(( 0x20 + RANDOM % 95 )) ;;
-    1) code=$(( 0xA0 + RANDOM % 96 )) ;;
-    *) code=${cp1252_high[RANDOM % ${#cp1252_high[@]}]} ;;
+  local code draw=$(( RANDOM % 3 )) ascii=$(( 0x20 + RANDOM % 95 )) pick=$RANDOM
+  case $(( $1 ? 0 : draw )) in
+    0) code=$ascii ;;
+    1) code=$(( 0xA0 + pick % 96 )) ;;
+    *) code=${cp1252_high[pick % ${#cp1252_high[@]}]} ;;
   esac
   local format
   if (( code < 0x80 )); then
@@ -225,7 +235,7 @@ random_character() {
 
 keys=(Tab shift+Tab Return KP_Enter Escape space BackSpace Delete Insert Up Down Left Right
       Home End Prior Next shift+End shift+Home ctrl+a ctrl+c ctrl+v ctrl+x ctrl+z
-      F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 shift+F10
+      F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 shift+F10 alt+F4
       0 1 2 3 4 5 6 7 8 9 plus minus asterisk equal KP_Add KP_Subtract KP_Multiply KP_5 a z)
 
 # A point inside "X Y W H", in point_x and point_y.
@@ -253,25 +263,22 @@ throw_event() {
       random_point "${controls[pick % ${#controls[@]}]}"
       record "double click $point_x $point_y (control)"
       xdotool mousemove "$point_x" "$point_y" click --repeat 2 --delay 40 1 ;;
-    5[89]|[67][0-9])       # a key
+    5[89]|[67][0-9])       # a key; Alt+F4 closes the modal form, or the program
       record "key ${keys[pick % ${#keys[@]}]}"
+      [ "${keys[pick % ${#keys[@]}]}" = alt+F4 ] && closed_in_burst=1
       xdotool key "${keys[pick % ${#keys[@]}]}" ;;
-    8[0-9]|9[0-4]|9[5-7])  # typed text, now and then a long run of one character
-      if (( kind >= 95 )); then
-        random_character
+    *)                     # typed text, now and then a long run of one character
+      if (( kind >= 97 )); then
+        random_character 1
         length=$(( 200 + pick % 800 ))
         printf -v text '%*s' "$length" ''
         text=${text// /$REPLY}
         record "type $length x [$REPLY]"
       else
-        for (( i = 0; i < 1 + pick % 24; i++ )); do random_character; text+=$REPLY; done
+        for (( i = 0; i < 1 + pick % 24; i++ )); do random_character 0; text+=$REPLY; done
         record "type [$text]"
       fi
       LC_ALL=C.UTF-8 xdotool type --delay 2 -- "$text" ;;
-    *)                     # Alt+F4: closes the modal form, or the program
-      record "key alt+F4"
-      closed_in_burst=1
-      xdotool key alt+F4 ;;
   esac
 }
 
