@@ -28,7 +28,7 @@ bin=$(cd "$bin" && pwd)
 cd "$bin"
 
 burst_size=20
-memory_limit_kb=${MONKEY_MEMORY_LIMIT_KB:-1024}
+memory_limit_kb=1024
 start_limit_s=120       # the first program of a Wine session also starts Wine's services
 wait_limit_s=15
 
@@ -154,6 +154,7 @@ check_numlet_result() {
     [ "$got" = "$expected" ] && return 0
     sleep 0.2
   done
+  if ! kill -0 "$pid" 2>/dev/null; then judge_end; return 0; fi
   fail "Numlet gave [$got] for C/CE $n * 7 + 5 =, expected [$expected]"
 }
 
@@ -250,17 +251,19 @@ random_point() {
 # the program's state, so a seed gives the same stream of choices on every run.
 throw_event() {
   local kind=$(( RANDOM % 100 )) pick=$RANDOM text="" length i
+  # A window without controls (none was seen at the last check) is its own target.
+  local control=${controls[pick % (${#controls[@]} > 0 ? ${#controls[@]} : 1)]:-$window_rect}
   case $kind in
     [0-9]|[12][0-9])       # a click at a random point of the window
       random_point "$window_rect"
       record "click $point_x $point_y"
       xdotool mousemove "$point_x" "$point_y" mousedown 1 mouseup 1 ;;
     [34][0-9])             # a click on a control
-      random_point "${controls[pick % ${#controls[@]}]}"
+      random_point "$control"
       record "click $point_x $point_y (control)"
       xdotool mousemove "$point_x" "$point_y" mousedown 1 mouseup 1 ;;
     5[0-7])                # a double click on a control
-      random_point "${controls[pick % ${#controls[@]}]}"
+      random_point "$control"
       record "double click $point_x $point_y (control)"
       xdotool mousemove "$point_x" "$point_y" click --repeat 2 --delay 40 1 ;;
     5[89]|[67][0-9])       # a key; Alt+F4 closes the modal form, or the program
