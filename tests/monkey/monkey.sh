@@ -128,7 +128,7 @@ judge_end() {
   [ "$code" -eq 0 ] || fail "$program.exe ended with the exit code $code"
   check_reports
   if [ "$program" = gallery ]; then
-    tr -d '\r' <"$log" | grep -q '^closed gallery reason=' ||
+    grep -q '^closed gallery reason=' "$log" ||
       fail "gallery.exe ended without its form being closed"
   else
     [ "$closed_in_burst" = 1 ] || fail "numlet.exe ended though no Alt+F4 was sent"
@@ -161,7 +161,7 @@ check_numlet_result() {
 # No input thrown here is meant to make the library report an error: any report is a fault.
 check_reports() {
   local report
-  report=$(tr -d '\r' <"$log" | grep -m 1 -A 6 '^report ' || true)
+  report=$(grep -m 1 -A 6 '^report ' "$log" | tr -d '\r' || true)
   [ -z "$report" ] || fail "the library reported an error:"$'\n'"$report"
 }
 
