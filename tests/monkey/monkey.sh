@@ -42,6 +42,7 @@ cleanup() {
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   fi
+  restore_keymap
   stop_started
 }
 trap cleanup EXIT
@@ -207,19 +208,16 @@ check_after_burst() {
 # ---- the random input -------------------------------------------------------------------
 
 # Characters to type: printable ASCII, and the characters that the ANSI code page of
-# French and English Windows (1252) keeps in bytes 128-255, as Unicode code points. The
-# argument 1 asks for ASCII only: xdotool types a character missing from the keyboard map
-# by remapping a key for it, and Wine reloads its keyboard layout at every remapping, so a
-# long run of such characters would measure Wine rather than the program.
+# French and English Windows (1252) keeps in bytes 128-255, as Unicode code points.
 cp1252_high=(0x20AC 0x201A 0x0192 0x201E 0x2026 0x2020 0x2021 0x02C6 0x2030 0x0160 0x2039
              0x0152 0x017D 0x2018 0x2019 0x201C 0x201D 0x2022 0x2013 0x2014 0x02DC 0x2122
              0x0161 0x203A 0x0153 0x017E 0x0178)
 random_character() {
-  local code draw=$(( RANDOM % 3 )) ascii=$(( 0x20 + RANDOM % 95 )) pick=$RANDOM
-  case $(( $1 ? 0 : draw )) in
-    0) code=$ascii ;;
-    1) code=$(( 0xA0 + pick % 96 )) ;;
-    *) code=${cp1252_high[pick % ${#cp1252_high[@]}]} ;;
+  local code
+  case $(( RANDOM % 3 )) in
+    0) code=$(( 0x20 + RANDOM % 95 )) ;;
+    1) code=$(( 0xA0 + RANDOM % 96 )) ;;
+    *) code=${cp1252_high[RANDOM % ${#cp1252_high[@]}]} ;;
   esac
   local format
   if (( code < 0x80 )); then
@@ -232,6 +230,29 @@ random_character() {
   fi
   # shellcheck disable=SC2059  # the format is made of \x escapes only
   printf -v REPLY "$format"
+}
+
+# xdotool types a character missing from the keyboard map by remapping a spare key for
+# it, twice per character, and Wine reloads its keyboard layout at every remapping: that
+# held the programs up for seconds and grew Wine's memory by about 0.5 kB a time. So every
+# character typed here gets a key of its own, two to a key (plain and shifted), on keys of
+# the multimedia range that no test presses, before the program starts; the map is put
+# back at the end.
+keymap_saved=""
+map_typed_characters() {
+  keymap_saved=$(xmodmap -pke)
+  local spare=() symbols=() code expressions=() i
+  mapfile -t spare < <(awk '$1 == "keycode" && $4 ~ /^XF86/ { print $2 }' <<<"$keymap_saved")
+  for (( code = 0xA0; code <= 0xFF; code++ )); do symbols+=("$(printf 'U%04X' "$code")"); done
+  for code in "${cp1252_high[@]}"; do symbols+=("$(printf 'U%04X' "$code")"); done
+  (( ${#spare[@]} * 2 >= ${#symbols[@]} )) || fail "too few spare keys to map the typed characters"
+  for (( i = 0; i < ${#symbols[@]}; i += 2 )); do
+    expressions+=(-e "keycode ${spare[i / 2]} = ${symbols[i]} ${symbols[i + 1]:-}")
+  done
+  xmodmap "${expressions[@]}"
+}
+restore_keymap() {
+  [ -z "$keymap_saved" ] || xmodmap - <<<"$keymap_saved"
 }
 
 keys=(Tab shift+Tab Return KP_Enter Escape space BackSpace Delete Insert Up Down Left Right
@@ -272,13 +293,13 @@ throw_event() {
       xdotool key "${keys[pick % ${#keys[@]}]}" ;;
     *)                     # typed text, now and then a long run of one character
       if (( kind >= 97 )); then
-        random_character 1
+        random_character
         length=$(( 200 + pick % 800 ))
         printf -v text '%*s' "$length" ''
         text=${text// /$REPLY}
         record "type $length x [$REPLY]"
       else
-        for (( i = 0; i < 1 + pick % 24; i++ )); do random_character 0; text+=$REPLY; done
+        for (( i = 0; i < 1 + pick % 24; i++ )); do random_character; text+=$REPLY; done
         record "type [$text]"
       fi
       LC_ALL=C.UTF-8 xdotool type --delay 2 -- "$text" ;;
@@ -292,6 +313,7 @@ first_kb=""
 last_kb=""
 growth_kb=0
 started=$EPOCHSECONDS
+map_typed_characters
 start_program
 while (( events < event_limit )); do
   (( time_limit == 0 || EPOCHSECONDS - started < time_limit )) || break
