@@ -21,7 +21,7 @@ const ItemRow kItems[] = {
     {"comment", fx::item::EDIT, 5, 95, 52, 250, 24,
      "type=string;length=30;remark=Any comment, up to 30 characters"},
     {"due", fx::item::EDIT, 6, 95, 84, 120, 24,
-     "type=date;format=dd.mm.yy;notnull=true;remark=A date as dd.mm.yy (required: OK checks it)"},
+     "type=date;format=dd.mm.yy;length=10;notnull=true;remark=A date as dd.mm.yy (required: OK checks it)"},
     {"urgent", fx::item::CHECKSYS, 7, 95, 122, 14, 14, ""},
     {"ok", fx::item::BUTTON, 8, 155, 150, 90, 30, "button=OK;value=OK;remark=Closes with the reason OK"},
     {"cancel", fx::item::BUTTON, 9, 255, 150, 90, 30,

@@ -69,15 +69,15 @@ const ItemRow kItems[] = {
 
     // The fields and buttons, in Tab order.
     {"date", fx::item::EDIT, 25, 290, 66, 160, 24,
-     "type=date;format=dd/mm/yyyy;remark=A date, day/month/year: 5.3.2005 is read too"},
+     "type=date;format=dd/mm/yyyy;length=10;remark=A date, day/month/year: 5.3.2005 is read too"},
     {"colour", fx::item::COMBOSYS, 26, 290, 96, 160, 150,
      "value1=Red;value2=Green;value3=Blue;value4=Yellow;value5=Grey;"
      "remark=A drop-down list: pick a colour"},
     {"amount", fx::item::EDIT, 27, 290, 126, 160, 24,
-     "type=currency;format=999999.88;notnull=true;"
+     "type=currency;format=999999.88;length=10;notnull=true;"
      "remark=An amount, up to 6 digits and 2 decimals (required)"},
     {"city", fx::item::COMBOSYS, 28, 290, 156, 160, 150,
-     "edit=true;value1=Paris;value2=Lyon;value3=Nantes;"
+     "edit=true;length=20;value1=Paris;value2=Lyon;value3=Nantes;"
      "remark=An editable combo: pick a city or type one"},
     {"name", fx::item::EDIT, 29, 290, 186, 160, 24,
      "type=string;length=20;notnull=true;remark=Your name, up to 20 characters (required)"},

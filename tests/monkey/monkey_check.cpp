@@ -1,0 +1,65 @@
+// monkey_check.exe TITLE: what the monkey asks of a program after each burst of input,
+// from inside the window manager. Prints, one per line:
+//   window=found|none answers=yes|no errorbox=open|none
+//   rect X Y W H        the window titled TITLE, in screen coordinates
+//   control X Y W H     each visible, enabled control of the program's visible windows
+// "answers" is whether that window handled a message within 2 s; "errorbox" whether any
+// top-level window is captioned as the library's error box. The controls are where the
+// monkey aims its next clicks.
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+void PrintRect(const char* what, HWND window) {
+  RECT r;
+  if (GetWindowRect(window, &r))
+    std::printf("%s %ld %ld %ld %ld\n", what, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+  // A form's dialog is a child too; only the windows inside it are controls.
+  if (IsWindowVisible(control) && IsWindowEnabled(control) && !GetWindow(control, GW_CHILD))
+    PrintRect("control", control);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintControlsOfProcess(HWND window, LPARAM process) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(process) && IsWindowVisible(window))
+    EnumChildWindows(window, PrintControl, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: monkey_check TITLE\n", stderr);
+    return 2;
+  }
+  const HWND window = FindWindowA(nullptr, argv[1]);
+  DWORD processId = 0;
+  if (window) GetWindowThreadProcessId(window, &processId);
+  // The burst's input is handled first: the program may take a while over a backlog of
+  // thousands of typed keys, and that is no hang.
+  const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+  if (process) {
+    WaitForInputIdle(process, 30000);
+    CloseHandle(process);
+  }
+  // SMTO_ABORTIFHUNG gives up at once on a thread that has stopped reading its queue.
+  DWORD_PTR ignored = 0;
+  const bool answers =
+      window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored) != 0;
+  const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
+  std::printf("window=%s answers=%s errorbox=%s\n", window ? "found" : "none",
+              answers ? "yes" : "no", errorBox ? "open" : "none");
+  if (window) {
+    PrintRect("rect", window);
+    EnumWindows(PrintControlsOfProcess, static_cast<LPARAM>(processId));
+  }
+  return 0;
+}
