@@ -28,7 +28,10 @@ HHOOK modalHook = nullptr;
 int modalDepth = 0;
 
 LRESULT CALLBACK ModalKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == MSGF_DIALOGBOX && KeyTakenByForm(*reinterpret_cast<const MSG*>(lParam))) return 1;
+  const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && IsKeyMessage(message.message) &&
+      KeyTakenByForm(FormHoldingWindow(message.hwnd), message))
+    return 1;
   return os::CallNextHookEx(modalHook, code, wParam, lParam);
 }
 
@@ -46,10 +49,8 @@ std::string FormHoldingWindow(HWND window) {
   return std::string();
 }
 
-bool KeyTakenByForm(const MSG& message) {
-  if (!IsKeyMessage(message.message)) return false;
-  const std::string formName = FormHoldingWindow(message.hwnd);
-  if (formName.empty()) return false;
+bool KeyTakenByForm(const std::string& formName, const MSG& message) {
+  if (!IsKeyMessage(message.message) || formName.empty()) return false;
   const FormDef form = FindWindowDef(formName);
   const std::string itemName = FocusedItemName(formName, form.handle, message.hwnd);
   return RaiseEvent(form, itemName, fx::event::ITEMKEY,

@@ -10,11 +10,11 @@
 // The name of the form whose dialog is the window or holds it, or the empty text.
 std::string FormHoldingWindow(HWND window);
 
-// For a key message (key down, system key down, character) sent to a form or one of its
-// items: raises "ITEMKEY" to that form with the focused item's name and the message as it
-// is, and says whether the callback's non-zero answer consumed the key. Any other message
-// is not a form's key and is left alone.
-bool KeyTakenByForm(const MSG& message);
+// For a key message (key down, system key down, character) sent to a window of the form
+// named (FormHoldingWindow of the message's window): raises "ITEMKEY" to that form with
+// the focused item's name and the message as it is, and says whether the callback's
+// non-zero answer consumed the key. Any other message, or no form, is left alone.
+bool KeyTakenByForm(const std::string& formName, const MSG& message);
 
 // While one exists, keys typed into a modal form, which the platform's own dialog loop
 // reads, are offered to its form as the library's loop offers them. Nests.

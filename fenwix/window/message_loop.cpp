@@ -7,14 +7,14 @@
 
 namespace {
 
-// The window whose children the Tab and arrow keys move between. A key typed into a
-// form's control is the business of that form's dialog, whichever form is current. Any
+// The window whose children the Tab and arrow keys move between, for a message to a
+// window that the form named holder holds (none for ""). A key typed into a form's
+// control is the business of that form's dialog, whichever form is current. Any
 // other message of a form's dialog goes to it too; the Return key's IDOK is sent to the
 // dialog given, so only the form's own dialog lets the form move on to its next field.
 // For the rest, while a form is current: its dialog when it has one on the screen, else
 // the window the library works on (the main window, which holds the form).
-HWND NavigationWindow(HWND target) {
-  const std::string holder = FormHoldingWindow(target);
+HWND NavigationWindow(const std::string& holder) {
   if (!holder.empty()) return FindWindowDef(holder).handle;
   const Registry& registry = TheRegistry();
   if (registry.CurrentFormName.empty()) return nullptr;
@@ -33,8 +33,9 @@ int FX_MessageLoop() {
     // -1: the queue could not be read and message holds nothing; looping on would spin
     // on garbage for ever.
     if (got == -1) return -1;
-    if (KeyTakenByForm(message)) continue;
-    const HWND navigation = NavigationWindow(message.hwnd);
+    const std::string holder = FormHoldingWindow(message.hwnd);
+    if (KeyTakenByForm(holder, message)) continue;
+    const HWND navigation = NavigationWindow(holder);
     if (navigation && os::IsWindow(navigation) && os::IsDialogMessageA(navigation, &message))
       continue;
     os::TranslateMessage(&message);
