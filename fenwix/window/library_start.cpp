@@ -31,18 +31,14 @@ ErrorCode FX_ResetFenwixIntl() {
   return 0;
 }
 
-bool LoadCommonControls() {
+void LoadCommonControls() {
   LibraryState& library = TheLibrary();
-  if (library.commonControls) return true;
+  if (library.commonControls) return;
   // The eight lowest class flags: list view, tree view, bars (the status bar among
   // them), tabs, up-down, progress, hot key and animation.
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof controls;
   controls.dwICC = 0xFF;
-  if (!os::InitCommonControlsEx(&controls)) {
-    ReportError(1038);
-    return false;
-  }
-  library.commonControls = true;
-  return true;
+  library.commonControls = os::InitCommonControlsEx(&controls);
+  if (!library.commonControls) ReportError(1038);
 }

@@ -9,8 +9,9 @@
 // started. Codes 1018 and 1002, each reported.
 ErrorCode FX_ResetFenwixIntl();
 
-// Makes the common controls available, once per start of the library. False, with 1038
-// reported under the caller's error context, when the platform refuses them.
-bool LoadCommonControls();
+// Makes the common controls available, once per start of the library; when the platform
+// refuses them, 1038 is reported under the caller's error context, and the next call tries
+// again.
+void LoadCommonControls();
 
 #endif
