@@ -1,6 +1,7 @@
 // A form of N owner-drawn keys made by the library, or the same N keys made by a plain
-// CreateWindowExA loop, measured in the same way:
-//   form_bench lib|raw N [REPEATS]
+// CreateWindowExA loop in a window ("raw") or in a dialog made by hand ("dlg"), measured
+// in the same way:
+//   form_bench lib|raw|dlg N [REPEATS]
 // prints the time to make the keys, of one full repaint (the median of REPEATS), of one
 // mouse move message sent to their parent (the mean of 400 x REPEATS) and of one click
 // on the middle key (the median of 40 x REPEATS).
@@ -68,8 +69,36 @@ LRESULT CALLBACK RawProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// The hand-written window and its keys; the keys' parent, or null.
-HWND MakeRawForm(int count, double& seconds) {
+// The same keys' dialog procedure, for a dialog made by hand.
+INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_DRAWITEM || message == WM_COMMAND) {
+    RawProc(dialog, message, wParam, lParam);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// Makes the keys in the parent, timing the loop; false when one cannot be made.
+bool MakeRawKeys(HWND parent, int count, double& seconds) {
+  const double started = Now();
+  for (int i = 0; i < count; ++i) {
+    const std::string name = KeyName(i + 1);
+    if (!CreateWindowExA(0, "BUTTON", name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                         (i % kColumns) * kKeyWidth, (i / kColumns) * kKeyHeight, kKeyWidth,
+                         kKeyHeight, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i + 1)),
+                         GetModuleHandleA(nullptr), nullptr))
+      return false;
+  }
+  seconds = Now() - started;
+  return true;
+}
+
+// The hand-written window and its keys, made in a plain window or, with inDialog, in a
+// dialog of no items inside that window, as the library's form is; the keys' parent, or
+// null.
+HWND MakeRawForm(int count, bool inDialog, double& seconds) {
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = RawProc;
@@ -78,22 +107,20 @@ HWND MakeRawForm(int count, double& seconds) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainName;
   if (!RegisterClassExA(&windowClass)) return nullptr;
-  HWND window = CreateWindowExA(0, kMainName, kMainName, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+  HWND parent = CreateWindowExA(0, kMainName, kMainName, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                 kFormWidth + 20, kFormHeight + 40, nullptr, nullptr,
                                 windowClass.hInstance, nullptr);
-  if (!window) return nullptr;
-  const double started = Now();
-  for (int i = 0; i < count; ++i) {
-    const std::string name = KeyName(i + 1);
-    if (!CreateWindowExA(0, "BUTTON", name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                         (i % kColumns) * kKeyWidth, (i / kColumns) * kKeyHeight, kKeyWidth,
-                         kKeyHeight, window,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i + 1)),
-                         windowClass.hInstance, nullptr))
-      return nullptr;
+  if (parent && inDialog) {
+    // A template of no items, no menu, the default class and no title.
+    struct {
+      DLGTEMPLATE header;
+      WORD menu, windowClass, title;
+    } const empty = {{WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, 0, 0}, 0, 0, 0};
+    parent = CreateDialogIndirectParamA(windowClass.hInstance, &empty.header, parent,
+                                        RawDialogProc, 0);
+    if (parent) MoveWindow(parent, 0, 0, kFormWidth, kFormHeight, FALSE);
   }
-  seconds = Now() - started;
-  return window;
+  return parent && MakeRawKeys(parent, count, seconds) ? parent : nullptr;
 }
 
 void Pump() {
@@ -109,15 +136,17 @@ void Pump() {
 int main(int argc, char** argv) {
   const bool library = argc >= 3 && std::strcmp(argv[1], "lib") == 0;
   const bool raw = argc >= 3 && std::strcmp(argv[1], "raw") == 0;
+  const bool dialog = argc >= 3 && std::strcmp(argv[1], "dlg") == 0;
   const int count = argc >= 3 ? std::atoi(argv[2]) : 0;
   const int repeats = argc >= 4 ? std::max(1, std::atoi(argv[3])) : 5;
-  if ((!library && !raw) || count < 1) {
-    std::fprintf(stderr, "usage: form_bench lib|raw N [REPEATS]\n");
+  if ((!library && !raw && !dialog) || count < 1) {
+    std::fprintf(stderr, "usage: form_bench lib|raw|dlg N [REPEATS]\n");
     return 2;
   }
 
   double created = 0;
-  const HWND parent = library ? MakeLibraryForm(count, created) : MakeRawForm(count, created);
+  const HWND parent =
+      library ? MakeLibraryForm(count, created) : MakeRawForm(count, dialog, created);
   if (!parent) {
     std::fprintf(stderr, "the %d keys could not be made\n", count);
     return 1;
