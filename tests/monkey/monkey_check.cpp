@@ -58,15 +58,19 @@ int main(int argc, char** argv) {
   DWORD processId = 0;
   if (window) GetWindowThreadProcessId(window, &processId);
   // The burst's input is handled first: the program may take a while over a backlog of
-  // thousands of typed keys, and that is no hang.
+  // thousands of typed keys, and that is no hang. Wine counts a program idle once its
+  // queue is empty, though keys may still wait in its display connection (a second or two
+  // after a run of characters missing from the keyboard layout), so a first message with
+  // a long timeout waits for those too.
+  // SMTO_ABORTIFHUNG gives up at once on a thread that has stopped reading its queue.
+  DWORD_PTR ignored = 0;
   const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
   if (process) {
     WaitForInputIdle(process, 30000);
     CloseHandle(process);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 30000, &ignored);
     EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
   }
-  // SMTO_ABORTIFHUNG gives up at once on a thread that has stopped reading its queue.
-  DWORD_PTR ignored = 0;
   const bool answers =
       window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored) != 0;
   const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
