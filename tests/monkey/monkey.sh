@@ -30,9 +30,9 @@ cd "$bin"
 
 burst_size=20
 memory_limit_kb=1024
-# Wine keeps 0.9 to 1.2 kB for every key typed that its keyboard layout lacks (Wine's own
-# notepad does the same), so each character above 127 typed since the first burst allows
-# 1.5 kB more: a leak of the library's would show with ASCII keys.
+# Wine keeps about 1 kB (1.4 kB at most, measured) for every key typed that its keyboard
+# layout lacks, as its own notepad does: each character above 127 typed since the first
+# burst allows 1.5 kB more. A leak of the library's own would show with ASCII keys.
 wine_bytes_per_high_character=1536
 start_limit_s=120       # the first program of a Wine session also starts Wine's services
 wait_limit_s=15
