@@ -42,20 +42,24 @@ start_display() {
   return 1
 }
 
-# start_wine [win32|win64]: makes the prefix once and starts its Wine server; without an
-# argument, for the prefix in use.
-start_wine() {
+# make_prefix [win32|win64]: makes the prefix once; without an argument, the one in use.
+make_prefix() {
   [ $# -eq 0 ] || use_wine "$1"
+  [ -f "$WINEPREFIX/.fenwix-ready" ] && return 0
   mkdir -p "$root/build"
-  if [ ! -f "$WINEPREFIX/.fenwix-ready" ]; then
-    rm -rf "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    # Arial and Courier New are not shipped with Wine; map them to their metric twins.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.fenwix-ready"
-  fi
+  rm -rf "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1 || true
+  # Arial and Courier New are not shipped with Wine; map them to their metric twins.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.fenwix-ready"
+}
+
+# start_wine [win32|win64]: makes the prefix when needed and starts its Wine server;
+# without an argument, for the prefix in use.
+start_wine() {
+  make_prefix "$@"
   # A persistent wineserver keeps every test program's start-up short.
   # Started in the foreground so that $! is the server itself, which stop_started ends.
   wineserver -f -p >/dev/null 2>&1 &
