@@ -1,5 +1,6 @@
 # Installs the library as a CMake package: the public header, libfenwix.a, the message
-# database, the toolchain file and a configuration that lets another mingw-w64 project write
+# database, the toolchain file of the library's target (32-bit or 64-bit Windows) and a
+# configuration that lets another mingw-w64 project write
 #   find_package(Fenwix 1.0 REQUIRED)
 #   target_link_libraries(app PRIVATE Fenwix::fenwix)
 include(GNUInstallDirs)
@@ -19,8 +20,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/fenwix/fenwix.h
 install(FILES ${PROJECT_SOURCE_DIR}/data/fenmsg.fdb
         DESTINATION ${CMAKE_INSTALL_DATADIR}/fenwix)
 # A program must be compiled by the same mingw-w64 toolchain as the library; shipping the
-# toolchain file beside the configuration lets the installed tree alone configure it.
-install(FILES ${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake DESTINATION ${FENWIX_CONFIG_DIR})
+# toolchain file beside the configuration lets the installed tree alone configure it. The
+# library's pointer size says which one: a 64-bit libfenwix.a links only into PE32+ programs.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(FENWIX_TOOLCHAIN_FILE mingw-x86_64.cmake)
+else()
+  set(FENWIX_TOOLCHAIN_FILE mingw-i686.cmake)
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/${FENWIX_TOOLCHAIN_FILE} DESTINATION ${FENWIX_CONFIG_DIR})
 install(EXPORT FenwixTargets NAMESPACE Fenwix:: DESTINATION ${FENWIX_CONFIG_DIR})
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/FenwixConfig.cmake.in

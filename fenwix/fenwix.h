@@ -1,4 +1,5 @@
-// Fenwix: forms for 32-bit Windows programs, declared in code with property strings.
+// Fenwix: forms for Windows programs, 32-bit and 64-bit, declared in code with property
+// strings.
 //
 // The one public header. An application creates its main window, declares the items of
 // its forms, creates the forms with an event callback and runs the message loop:

@@ -1,6 +1,8 @@
 // Event lines, the status-bar watcher and the layout lines of the gallery.
 #include "event_log.h"
 
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 
@@ -9,10 +11,11 @@ namespace {
 
 bool everyMessage = false;
 
-std::string Hex(unsigned long value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%lx", value);
-  return text;
+// Wide enough for a WPARAM, which a 64-bit program's unsigned long is not.
+std::string Hex(std::uintptr_t value) {
+  char digits[2 * sizeof value];
+  char* end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
+  return "0x" + std::string(digits, end);
 }
 
 std::string ClassOf(HWND window) {

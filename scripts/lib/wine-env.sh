@@ -1,22 +1,36 @@
-# Sourced by scripts/test, scripts/run and scripts/screenshot: a display and a private
-# Wine prefix inside build/, and a way to stop exactly what was started here.
+# Sourced by scripts/test, scripts/run and scripts/screenshot: a display and private
+# Wine prefixes inside build/, one for 32-bit programs and one for 64-bit programs, and a
+# way to stop exactly what was started here.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-export WINEPREFIX="$root/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
 
-started_xvfb=""
-started_wineserver=""
+# use_wine win32|win64: the prefix that the following Wine commands use. A 32-bit prefix
+# cannot start a PE32+ program, so the 64-bit tree has a 64-bit prefix of its own.
+use_wine() {
+  case "$1" in
+    win32) export WINEPREFIX="$root/build/wineprefix" ;;
+    win64) export WINEPREFIX="$root/build/wineprefix64" ;;
+    *) echo "use_wine: expected win32 or win64, got '$1'" >&2; return 1 ;;
+  esac
+  export WINEARCH=$1
+}
+# A script sourced inside a test run keeps the prefix of that run.
+use_wine "${WINEARCH:-win32}"
 
+started_xvfbs=()        # each Xvfb started here
+started_wineservers=()  # "pid prefix" of each Wine server started here
+
+# start_display [new]: the display in DISPLAY, else a private Xvfb started here; with "new",
+# a private one in any case.
 start_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
+  [ "${1:-}" != new ] && [ -n "${DISPLAY:-}" ] && return 0
   local n
   for n in $(seq 90 120); do
     [ -e "/tmp/.X${n}-lock" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    started_xvfb=$!
+    started_xvfbs+=($!)
     export DISPLAY=":$n"
     for _ in $(seq 50); do
       [ -S "/tmp/.X11-unix/X$n" ] && return 0
@@ -28,21 +42,28 @@ start_display() {
   return 1
 }
 
-start_wine() {
+# make_prefix [win32|win64]: makes the prefix once; without an argument, the one in use.
+make_prefix() {
+  [ $# -eq 0 ] || use_wine "$1"
+  [ -f "$WINEPREFIX/.fenwix-ready" ] && return 0
   mkdir -p "$root/build"
-  if [ ! -f "$WINEPREFIX/.fenwix-ready" ]; then
-    rm -rf "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    # Arial and Courier New are not shipped with Wine; map them to their metric twins.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.fenwix-ready"
-  fi
+  rm -rf "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1 || true
+  # Arial and Courier New are not shipped with Wine; map them to their metric twins.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.fenwix-ready"
+}
+
+# start_wine [win32|win64]: makes the prefix when needed and starts its Wine server;
+# without an argument, for the prefix in use.
+start_wine() {
+  make_prefix "$@"
   # A persistent wineserver keeps every test program's start-up short.
   # Started in the foreground so that $! is the server itself, which stop_started ends.
   wineserver -f -p >/dev/null 2>&1 &
-  started_wineserver=$!
+  started_wineservers+=("$! $WINEPREFIX")
   local dir
   dir="/tmp/.wine-$(id -u)/server-$(stat -c '%d' "$WINEPREFIX" | xargs printf '%x')-$(stat -c '%i' "$WINEPREFIX" | xargs printf '%x')"
   for _ in $(seq 100); do
@@ -55,13 +76,17 @@ start_wine() {
 }
 
 stop_started() {
-  if [ -n "$started_wineserver" ]; then
-    wineserver -k >/dev/null 2>&1 || true
-    kill "$started_wineserver" 2>/dev/null || true
-    wait "$started_wineserver" 2>/dev/null || true
-  fi
-  if [ -n "$started_xvfb" ]; then
-    kill "$started_xvfb" 2>/dev/null || true
-    wait "$started_xvfb" 2>/dev/null || true
-  fi
+  local server pid prefix
+  for server in "${started_wineservers[@]}"; do
+    read -r pid prefix <<<"$server"
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  started_wineservers=()
+  for pid in "${started_xvfbs[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  started_xvfbs=()
 }

@@ -2,10 +2,12 @@
 // size and colour, the record's flags, modal and modeless forms, and every failure code.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "fenwix/error/error_context.h"
+#include "fenwix/form/template_writer.h"
 #include "fenwix/formproc/form_proc.h"
 #include "fenwix/window/library_state.h"
 #include "tests/gui/gui_test_helpers.h"
@@ -15,6 +17,7 @@ namespace {
 // What the platform's dialog calls were given.
 struct DialogCall {
   std::vector<unsigned char> bytes;  // the whole template block
+  std::uintptr_t address;            // where the block starts
   HINSTANCE instance;
   HWND parent;
   DLGPROC procedure;
@@ -29,8 +32,9 @@ void Capture(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent, DL
   // The block is fixed global memory, whose handle is its address.
   const HGLOBAL block = const_cast<HGLOBAL>(static_cast<const void*>(dialogTemplate));
   const auto* bytes = static_cast<const unsigned char*>(static_cast<const void*>(dialogTemplate));
-  dialogCalls.push_back({std::vector<unsigned char>(bytes, bytes + GlobalSize(block)), instance,
-                         parent, procedure, parameter});
+  dialogCalls.push_back({std::vector<unsigned char>(bytes, bytes + GlobalSize(block)),
+                         reinterpret_cast<std::uintptr_t>(bytes), instance, parent, procedure,
+                         parameter});
 }
 HWND WINAPI RecordModeless(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent,
                            DLGPROC procedure, LPARAM parameter) {
@@ -110,6 +114,10 @@ TEST_F(FormCreateTest, TemplateHoldsTheFrameAndNoControls) {
     const DialogCall& call = dialogCalls[0];
     const std::vector<unsigned char>& t = call.bytes;
     EXPECT_EQ(t.size(), 1024u);
+    // The platform reads the header as DWORDs and WORDs, packed the same for 32-bit and
+    // 64-bit programs, and only from a DWORD boundary.
+    EXPECT_EQ(call.address % sizeof(DWORD), 0u) << "template at 0x" << std::hex << call.address;
+    EXPECT_EQ(sizeof(DLGTEMPLATE) + 2 * sizeof(WORD), kCaptionOffset) << "header, menu, class";
     EXPECT_EQ(DwordAt(t, 0), c.style) << std::hex << "expected 0x" << c.style << ", got 0x"
                                       << DwordAt(t, 0);
     EXPECT_EQ(DwordAt(t, 0) & DS_SETFONT, 0u);

@@ -2,6 +2,7 @@
 // controls made in sequence order, the status bar, the background brush, and the close.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -22,7 +23,8 @@ struct Offer {
   std::string contextFunction;
 };
 std::vector<Offer> offers;
-UINT refusedMessage = 0;  // "BEFORE" answers 77 for it
+UINT refusedMessage = 0;  // "BEFORE" answers refusedAnswer for it
+std::intptr_t refusedAnswer = 77;
 UINT throwingMessage = 0;
 // Declared by the callback when the form's first control is made, as an application may
 // declare items while its form starts.
@@ -38,8 +40,14 @@ std::intptr_t Watch(std::string form, std::string item, std::string event, HWND 
       FX_FormItemAdd(form, late.first, fx::item::BUTTON, late.second, 0, 0, 9, 9, "");
     lateItems.clear();
   }
-  return message == refusedMessage ? 77 : 0;
+  return message == refusedMessage ? refusedAnswer : 0;
 }
+
+// Bits in both halves of a 64-bit word: a pass through a 32-bit int, LONG or DWORD would
+// cut them in a 64-bit program.
+const WPARAM kWideWParam = static_cast<WPARAM>(0xFEDCBA9876543210ull);
+const LPARAM kWideLParam = static_cast<LPARAM>(0x8123456789ABCDEFull);
+const std::intptr_t kWideAnswer = static_cast<std::intptr_t>(0x7654321089ABCDEFull);
 
 class FormProcTest : public ::testing::Test {
  protected:
@@ -53,6 +61,7 @@ class FormProcTest : public ::testing::Test {
     test::RecordedMessageBoxes().clear();
     offers.clear();
     refusedMessage = 0;
+    refusedAnswer = 77;
     throwingMessage = 0;
     form_ = test::NewName("proc");
   }
@@ -118,6 +127,12 @@ TEST_F(FormProcTest, BeforeIsOfferedWithTheItemOfTheControl) {
   EXPECT_EQ(offers[0].message, static_cast<UINT>(WM_APP));
   EXPECT_EQ(offers[0].wParam, 5u);
   EXPECT_EQ(offers[0].lParam, reinterpret_cast<LPARAM>(key));
+
+  offers.clear();
+  FX_FormProcIntl(dialog, WM_APP, kWideWParam, kWideLParam);
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].wParam, kWideWParam) << "every bit of wParam";
+  EXPECT_EQ(offers[0].lParam, kWideLParam) << "every bit of lParam";
 }
 
 TEST_F(FormProcTest, ANonZeroBeforeEndsTheHandling) {
@@ -130,6 +145,8 @@ TEST_F(FormProcTest, ANonZeroBeforeEndsTheHandling) {
 
   refusedMessage = WM_APP;
   EXPECT_EQ(FX_FormProcIntl(dialog, WM_APP, 0, 0), 77);
+  refusedAnswer = kWideAnswer;
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_APP, 0, 0), kWideAnswer) << "every bit of the answer";
 
   refusedMessage = WM_SYSCOMMAND;
   SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -132,7 +132,8 @@ TEST_F(MainWindowTest, AsksThePlatformForTheDeclaredClassAndWindow) {
 
   EXPECT_EQ(askedMetrics, (std::vector<int>{3, 20})) << "scroll bar height and arrow height";
 
-  EXPECT_EQ(askedClass.cbSize, 48u);
+  // WNDCLASSEXA's documented size: 48 bytes, 80 with 64-bit pointers and handles.
+  EXPECT_EQ(askedClass.cbSize, sizeof(void*) == 8 ? 80u : 48u);
   EXPECT_EQ(askedClass.style, 3u);
   EXPECT_EQ(askedClass.lpfnWndProc, test::MainWindowProc);
   EXPECT_EQ(askedClass.cbClsExtra, 0);

@@ -2,7 +2,8 @@
 # Does what a user of the package does: builds the library alone from the source tree,
 # without its tests, installs it into a fresh prefix, then builds the consumer project
 # with nothing but the installed tree (its toolchain file and its package) and runs the
-# consumer under Wine.
+# consumer under Wine. The toolchain file is the build tree's, for 32-bit or 64-bit Windows;
+# the package installs the same one.
 #   package_test.sh SOURCE_DIR TOOLCHAIN_FILE
 set -euo pipefail
 source_dir=$1
@@ -12,6 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 package=$prefix/lib/cmake/Fenwix
+toolchain_name=$(basename "$toolchain")
 
 fail() { echo "package test: $*" >&2; exit 1; }
 
@@ -34,7 +36,7 @@ step "install" cmake --install "$work/library" --prefix "$prefix"
 rm -rf "$work/library"
 for f in include/fenwix/fenwix.h lib/libfenwix.a share/fenwix/fenmsg.fdb \
          lib/cmake/Fenwix/FenwixConfig.cmake lib/cmake/Fenwix/FenwixConfigVersion.cmake \
-         lib/cmake/Fenwix/FenwixTargets.cmake lib/cmake/Fenwix/mingw-i686.cmake; do
+         lib/cmake/Fenwix/FenwixTargets.cmake "lib/cmake/Fenwix/$toolchain_name"; do
   [ -f "$prefix/$f" ] || fail "expected $f in the installed package, it is missing"
 done
 if named=$(grep -rlF "$source_dir" "$package"); then
@@ -45,7 +47,7 @@ echo "package test: library built without its tests and installed"
 # A toolchain that confines find_package to the compiler's own root re-roots every search
 # path; Fenwix_DIR names the package's folder directly.
 step "consumer configure" cmake -S "$here/consumer" -B "$work/consumer" \
-     -DCMAKE_TOOLCHAIN_FILE="$package/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
+     -DCMAKE_TOOLCHAIN_FILE="$package/$toolchain_name" -DCMAKE_BUILD_TYPE=Release \
      -DFenwix_DIR="$package"
 step "consumer build" cmake --build "$work/consumer" -j2
 echo "package test: consumer built with the installed toolchain file and package"
