@@ -83,19 +83,23 @@ fail() {
 
 # ---- the program ------------------------------------------------------------------------
 
-# The checker's view, in check_state, window_rect and controls (an array of "X Y W H").
+# The checker's view, in check_state, check_timing, window_rect and controls (an array of
+# "X Y W H").
 check_state=""
+check_timing=""
 window_rect=""
 declare -a controls=()
 ask_checker() {
   local line
   check_state=""
+  check_timing=""
   window_rect=""
   controls=()
   while IFS= read -r line; do
     line=${line%$'\r'}
     case "$line" in
       window=*) check_state=$line ;;
+      timing\ *) check_timing=${line#timing } ;;
       rect\ *) window_rect=${line#rect } ;;
       control\ *) controls+=("${line#control }") ;;
     esac
@@ -187,12 +191,12 @@ check_after_burst() {
   ask_checker
   while [ "$check_state" != "$good" ]; do
     if ! kill -0 "$pid" 2>/dev/null; then judge_end; return 0; fi
-    (( EPOCHSECONDS < deadline )) || fail "the checker says: $check_state"
+    (( EPOCHSECONDS < deadline )) || fail "the checker says: $check_state ($check_timing)"
     sleep 0.2
-    local previous=$check_state
+    local previous=$check_state previous_timing=$check_timing
     ask_checker
     [[ $previous == *answers=no* && $check_state == "$good" ]] &&
-      fail "the program did not answer within 2 s, then answered again"
+      fail "the program did not answer within 2 s ($previous_timing), then answered again"
   done
   check_reports
   local kb

@@ -1,6 +1,7 @@
 // monkey_check.exe TITLE: what the monkey asks of a program after each burst of input,
 // from inside the window manager. Prints, one per line:
 //   window=found|none answers=yes|no errorbox=open|none
+//   timing ...          how long the program took over the backlog and over the timed message
 //   rect X Y W H        the window titled TITLE, in screen coordinates
 //   control X Y W H     each visible, enabled control of the program's visible windows
 // "answers" is whether that window handled a message within 2 s; "errorbox" whether any
@@ -9,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -47,6 +49,33 @@ BOOL CALLBACK RestoreMaximisedWindow(HWND window, LPARAM process) {
   return TRUE;
 }
 
+// One WM_NULL sent to the window, and how it went. SMTO_ABORTIFHUNG gives up at once on a
+// thread that Wine counts as hung: one that has not read its queue for 5 s.
+struct Answer {
+  bool asked = false;
+  bool answered = false;
+  bool hung = false;
+  ULONGLONG ms = 0;
+
+  std::string Describe() const {
+    if (!asked) return "not asked";
+    return std::string(answered ? "answered" : "no answer") + " in " + std::to_string(ms) +
+           " ms" + (hung ? " (counted hung before it)" : "");
+  }
+};
+
+Answer Ask(HWND window, UINT timeoutMs) {
+  Answer answer;
+  answer.asked = true;
+  answer.hung = IsHungAppWindow(window) != FALSE;
+  DWORD_PTR ignored = 0;
+  const ULONGLONG start = GetTickCount64();
+  answer.answered =
+      SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &ignored) != 0;
+  answer.ms = GetTickCount64() - start;
+  return answer;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,20 +91,20 @@ int main(int argc, char** argv) {
   // queue is empty, though keys may still wait in its display connection (a second or two
   // after a run of characters missing from the keyboard layout), so a first message with
   // a long timeout waits for those too.
-  // SMTO_ABORTIFHUNG gives up at once on a thread that has stopped reading its queue.
-  DWORD_PTR ignored = 0;
   const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+  Answer backlog;
   if (process) {
     WaitForInputIdle(process, 30000);
     CloseHandle(process);
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 30000, &ignored);
+    backlog = Ask(window, 30000);
     EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
   }
-  const bool answers =
-      window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored) != 0;
+  const Answer answer = window ? Ask(window, 2000) : Answer{};
   const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
   std::printf("window=%s answers=%s errorbox=%s\n", window ? "found" : "none",
-              answers ? "yes" : "no", errorBox ? "open" : "none");
+              answer.answered ? "yes" : "no", errorBox ? "open" : "none");
+  std::printf("timing backlog %s, then %s\n", backlog.Describe().c_str(),
+              answer.Describe().c_str());
   if (window) {
     PrintRect("rect", window);
     EnumWindows(PrintControlsOfProcess, static_cast<LPARAM>(processId));
