@@ -12,6 +12,7 @@
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
+#include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
 
@@ -55,6 +56,11 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: return FormSize(formName);
     case WM_CTLCOLORDLG: return FormBackground(formName);
     case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
+    // A button's or a label's colours are the window's defaults, answered here: left
+    // unanswered, Wine's dialog manager first asks its server whether the dialog has a
+    // themed texture, a round trip for every control painted.
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC: return os::DefWindowProcA(dialog, message, wParam, lParam);
     case WM_DRAWITEM:
       return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
     case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);

@@ -28,7 +28,7 @@
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
   X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)       \
   X(GetWindowTextA) X(GetWindowTextLengthA) X(GetParent) X(SetWindowsHookExA)             \
-  X(UnhookWindowsHookEx) X(CallNextHookEx)                                                \
+  X(UnhookWindowsHookEx) X(CallNextHookEx) X(DefWindowProcA)                              \
   X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \
   X(IsDialogMessageA) X(TranslateMessage) X(DispatchMessageA) X(GetDialogBaseUnits)       \
   X(DialogBoxIndirectParamA) X(CreateDialogIndirectParamA) X(EndDialog) X(GetSysColor)    \

@@ -342,6 +342,21 @@ TEST_F(FormProcTest, BackgroundBrushFailureIsReported) {
   EXPECT_EQ(test::OneReportStartingWith(Head(1028)), "");
 }
 
+TEST_F(FormProcTest, ButtonsAndLabelsGetTheWindowsDefaultColours) {
+  const HWND dialog = Open("edge=false;stbar=false;bkcol=cyan");
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const UINT message : {WM_CTLCOLORBTN, WM_CTLCOLORSTATIC}) {
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    EXPECT_EQ(FX_FormProcIntl(dialog, message, reinterpret_cast<WPARAM>(dc), 0),
+              reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE)))
+        << "message " << message;
+    EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT)) << "message " << message;
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE)) << "message " << message;
+  }
+  DeleteDC(dc);
+}
+
 TEST_F(FormProcTest, CloseRecordsTheReasonAndForgetsTheForm) {
   const HWND dialog = Open();
   EXPECT_EQ(FX_FormProcIntl(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0), 0) << "other commands";
