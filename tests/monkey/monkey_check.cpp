@@ -49,8 +49,9 @@ BOOL CALLBACK RestoreMaximisedWindow(HWND window, LPARAM process) {
   return TRUE;
 }
 
-// One WM_NULL sent to the window, and how it went. SMTO_ABORTIFHUNG gives up at once on a
-// thread that Wine counts as hung: one that has not read its queue for 5 s.
+// One WM_NULL sent to the window, and how it went. With SMTO_ABORTIFHUNG in flags, the
+// send gives up at once on a thread that Wine counts as hung: one that has not read its
+// queue for 5 s.
 struct Answer {
   bool asked = false;
   bool answered = false;
@@ -64,14 +65,14 @@ struct Answer {
   }
 };
 
-Answer Ask(HWND window, UINT timeoutMs) {
+Answer Ask(HWND window, UINT flags, UINT timeoutMs) {
   Answer answer;
   answer.asked = true;
   answer.hung = IsHungAppWindow(window) != FALSE;
   DWORD_PTR ignored = 0;
   const ULONGLONG start = GetTickCount64();
   answer.answered =
-      SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &ignored) != 0;
+      SendMessageTimeoutA(window, WM_NULL, 0, 0, flags, timeoutMs, &ignored) != 0;
   answer.ms = GetTickCount64() - start;
   return answer;
 }
@@ -90,16 +91,18 @@ int main(int argc, char** argv) {
   // thousands of typed keys, and that is no hang. Wine counts a program idle once its
   // queue is empty, though keys may still wait in its display connection (a second or two
   // after a run of characters missing from the keyboard layout), so a first message with
-  // a long timeout waits for those too.
+  // a long timeout waits for those too. It waits even while Wine counts the program hung
+  // (no message read for 5 s): on a loaded machine, a program working through a long
+  // backlog of keys was counted so.
   const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
   Answer backlog;
   if (process) {
     WaitForInputIdle(process, 30000);
     CloseHandle(process);
-    backlog = Ask(window, 30000);
+    backlog = Ask(window, SMTO_NORMAL, 30000);
     EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
   }
-  const Answer answer = window ? Ask(window, 2000) : Answer{};
+  const Answer answer = window ? Ask(window, SMTO_ABORTIFHUNG, 2000) : Answer{};
   const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
   std::printf("window=%s answers=%s errorbox=%s\n", window ? "found" : "none",
               answer.answered ? "yes" : "no", errorBox ? "open" : "none");
