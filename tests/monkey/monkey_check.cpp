@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
   if (process) {
     WaitForInputIdle(process, 30000);
     CloseHandle(process);
-    // The program answers between two batches of input from its display connection, so
+    // The program may answer between two batches of input from its display connection:
     // the backlog is done only once an answer comes at once.
     const ULONGLONG deadline = GetTickCount64() + 30000;
     do {
