@@ -27,11 +27,15 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM) {
   return TRUE;
 }
 
-BOOL CALLBACK PrintControlsOfProcess(HWND window, LPARAM process) {
+// Whether a top-level window is a visible one of the process (an EnumWindows LPARAM).
+bool IsShownWindowOf(HWND window, LPARAM process) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == static_cast<DWORD>(process) && IsWindowVisible(window))
-    EnumChildWindows(window, PrintControl, 0);
+  return owner == static_cast<DWORD>(process) && IsWindowVisible(window);
+}
+
+BOOL CALLBACK PrintControlsOfProcess(HWND window, LPARAM process) {
+  if (IsShownWindowOf(window, process)) EnumChildWindows(window, PrintControl, 0);
   return TRUE;
 }
 
@@ -40,11 +44,8 @@ BOOL CALLBACK PrintControlsOfProcess(HWND window, LPARAM process) {
 // growth. A minimised one is left so: restored from here, the gallery's main window came
 // back without its frame, and once did not answer for more than 2 s.
 BOOL CALLBACK RestoreMaximisedWindow(HWND window, LPARAM process) {
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
   DWORD_PTR ignored = 0;
-  if (owner == static_cast<DWORD>(process) && IsWindowVisible(window) &&
-      IsZoomed(window))
+  if (IsShownWindowOf(window, process) && IsZoomed(window))
     SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
   return TRUE;
 }
