@@ -217,6 +217,7 @@ random_character() {
   local code
   if (( RANDOM % 3 == 0 )); then code=$(( 0x20 + RANDOM % 95 )); else code=$(( 0x80 + RANDOM % 128 )); fi
   printf -v shown '\\x%02x' "$code"
+  # shellcheck disable=SC2059  # the format is one \x escape
   printf -v REPLY "$shown"
   (( code >= 0x80 )) || shown=$REPLY
 }
