@@ -78,7 +78,7 @@ fail() {
 # ---- the program ------------------------------------------------------------------------
 
 # The checker's view, in check_state, check_timing, window_rect and controls (an array of
-# "X Y W H").
+# "X Y W H"). Its arguments go before the title: --key-held after a burst.
 check_state=""
 check_timing=""
 window_rect=""
@@ -97,7 +97,7 @@ ask_checker() {
       rect\ *) window_rect=${line#rect } ;;
       control\ *) controls+=("${line#control }") ;;
     esac
-  done < <(wine monkey_check.exe "$title" </dev/null 2>/dev/null)
+  done < <(wine monkey_check.exe "$@" "$title" </dev/null 2>/dev/null)
 }
 
 start_program() {
@@ -182,7 +182,11 @@ check_after_burst() {
   # no longer answering: it is given the time to end. One that answers again after failing
   # to answer took more than 2 s over a message.
   local good="window=found answers=yes errorbox=none" deadline=$(( EPOCHSECONDS + wait_limit_s ))
-  ask_checker
+  # The right Shift key, held down while the checker looks, comes after all the burst's
+  # input: the checker waits for it to arrive, then for the program to handle the rest.
+  xdotool keydown Shift_R
+  ask_checker --key-held
+  xdotool keyup Shift_R
   while [ "$check_state" != "$good" ]; do
     if ! kill -0 "$pid" 2>/dev/null; then judge_end; return 0; fi
     (( EPOCHSECONDS < deadline )) || fail "the checker says: $check_state ($check_timing)"

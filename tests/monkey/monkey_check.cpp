@@ -111,45 +111,53 @@ int TypeLines() {
   return 0;
 }
 
+// Polls done() until it holds: how many ms that took, or -1 if it still failed after
+// timeoutMs.
+template <typename Done>
+long long WaitFor(Done done, ULONGLONG timeoutMs) {
+  const ULONGLONG start = GetTickCount64();
+  while (!done()) {
+    if (GetTickCount64() - start >= timeoutMs) return -1;
+    Sleep(5);
+  }
+  return static_cast<long long>(GetTickCount64() - start);
+}
+
+std::string Describe(long long ms) {
+  return ms < 0 ? "not in time" : "after " + std::to_string(ms) + " ms";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--type") return TypeLines();
-  if (argc != 2) {
-    std::fputs("usage: monkey_check TITLE | monkey_check --type\n", stderr);
+  const bool keyHeld = argc == 3 && std::string(argv[1]) == "--key-held";
+  if (argc != 2 && !keyHeld) {
+    std::fputs("usage: monkey_check [--key-held] TITLE | monkey_check --type\n", stderr);
     return 2;
   }
-  const HWND window = FindWindowA(nullptr, argv[1]);
+  const HWND window = FindWindowA(nullptr, argv[argc - 1]);
   DWORD processId = 0;
   if (window) GetWindowThreadProcessId(window, &processId);
   // The burst's input is handled first: the program may take a while over a backlog of
-  // thousands of typed keys, and that is no hang. Wine counts a program idle once its
-  // queue is empty, though keys may still wait in its display connection (a second or two
-  // after a run of characters missing from the keyboard layout), so a first message with
-  // a long timeout waits for those too. It waits even while Wine counts the program hung
-  // (no message read for 5 s): on a loaded machine, a program working through a long
-  // backlog of keys was counted so.
-  const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
-  Answer backlog;
-  int backlogMessages = 0;
-  if (process) {
-    WaitForInputIdle(process, 30000);
-    CloseHandle(process);
-    // The program may answer between two batches of input from its display connection:
-    // the backlog is done only once an answer comes at once.
-    const ULONGLONG deadline = GetTickCount64() + 30000;
-    do {
-      backlog = Ask(window, SMTO_NORMAL, 30000);
-      ++backlogMessages;
-    } while (backlog.answered && backlog.ms > 200 && GetTickCount64() < deadline);
+  // input, and that is no hang. The monkey holds the right Shift key down after the burst:
+  // the display delivers it after all the input sent before it, so once it is down, the
+  // rest waits in the program's queue. A window paints only when no input waits in its
+  // queue, so once the invalidated window has painted, the program has handled it all.
+  long long keyMs = keyHeld ? WaitFor([] { return (GetAsyncKeyState(VK_RSHIFT) & 0x8000) != 0; }, 3000) : 0;
+  long long paintMs = -1;
+  if (window) {
+    InvalidateRect(window, nullptr, FALSE);
+    paintMs = WaitFor([window] { return !GetUpdateRect(window, nullptr, FALSE); }, 30000);
     EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
   }
   const Answer answer = window ? Ask(window, SMTO_ABORTIFHUNG, 2000) : Answer{};
   const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
   std::printf("window=%s answers=%s errorbox=%s\n", window ? "found" : "none",
               answer.answered ? "yes" : "no", errorBox ? "open" : "none");
-  std::printf("timing backlog message %d %s, then %s\n", backlogMessages,
-              backlog.Describe().c_str(), answer.Describe().c_str());
+  std::printf("timing key %s, painted %s, then %s\n",
+              keyHeld ? Describe(keyMs).c_str() : "not held", Describe(paintMs).c_str(),
+              answer.Describe().c_str());
   if (window) {
     PrintRect("rect", window);
     EnumWindows(PrintControlsOfProcess, static_cast<LPARAM>(processId));
