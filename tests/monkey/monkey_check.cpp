@@ -1,7 +1,7 @@
-// monkey_check.exe TITLE: what the monkey asks of a program after each burst of input,
-// from inside the window manager. Prints, one per line:
+// monkey_check.exe [--key-held] TITLE: what the monkey asks of a program after each burst
+// of input, from inside the window manager. Prints, one per line:
 //   window=found|none answers=yes|no errorbox=open|none
-//   timing ...          how long the program took over the backlog and over the timed message
+//   timing ...          how long the program took over the burst and over the timed message
 //   rect X Y W H        the window titled TITLE, in screen coordinates
 //   control X Y W H     each visible, enabled control of the program's visible windows
 // "answers" is whether that window handled a message within 2 s; "errorbox" whether any
@@ -58,9 +58,8 @@ BOOL CALLBACK RestoreMaximisedWindow(HWND window, LPARAM process) {
   return TRUE;
 }
 
-// One WM_NULL sent to the window, and how it went. With SMTO_ABORTIFHUNG in flags, the
-// send gives up at once on a thread that Wine counts as hung: one that has not read its
-// queue for 5 s.
+// The timed WM_NULL sent to the window, and how it went. The send gives up at once on a
+// thread that Wine counts as hung: one that has not read its queue for 5 s.
 struct Answer {
   bool asked = false;
   bool answered = false;
@@ -74,14 +73,14 @@ struct Answer {
   }
 };
 
-Answer Ask(HWND window, UINT flags, UINT timeoutMs) {
+Answer Ask(HWND window) {
   Answer answer;
   answer.asked = true;
   answer.hung = IsHungAppWindow(window) != FALSE;
   DWORD_PTR ignored = 0;
   const ULONGLONG start = GetTickCount64();
   answer.answered =
-      SendMessageTimeoutA(window, WM_NULL, 0, 0, flags, timeoutMs, &ignored) != 0;
+      SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored) != 0;
   answer.ms = GetTickCount64() - start;
   return answer;
 }
@@ -144,14 +143,15 @@ int main(int argc, char** argv) {
   // the display delivers it after all the input sent before it, so once it is down, the
   // rest waits in the program's queue. A window paints only when no input waits in its
   // queue, so once the invalidated window has painted, the program has handled it all.
-  long long keyMs = keyHeld ? WaitFor([] { return (GetAsyncKeyState(VK_RSHIFT) & 0x8000) != 0; }, 3000) : 0;
+  const auto keyDown = [] { return (GetAsyncKeyState(VK_RSHIFT) & 0x8000) != 0; };
+  const long long keyMs = keyHeld ? WaitFor(keyDown, 3000) : 0;
   long long paintMs = -1;
   if (window) {
     InvalidateRect(window, nullptr, FALSE);
     paintMs = WaitFor([window] { return !GetUpdateRect(window, nullptr, FALSE); }, 30000);
     EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
   }
-  const Answer answer = window ? Ask(window, SMTO_ABORTIFHUNG, 2000) : Answer{};
+  const Answer answer = window ? Ask(window) : Answer{};
   const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
   std::printf("window=%s answers=%s errorbox=%s\n", window ? "found" : "none",
               answer.answered ? "yes" : "no", errorBox ? "open" : "none");
