@@ -96,6 +96,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "cannot start %s\n", program.c_str());
       return 1;
     }
+    // Looked at only once the program waits for input: each look at another process's
+    // windows is a round of requests to the Wine server, which polled while the program
+    // creates its controls slowed the program being measured.
+    WaitForInputIdle(process.hProcess, kStartTimeoutMs);
     const HWND window = WaitShown(process.dwProcessId);
     if (!window) {
       std::fprintf(stderr, "%s never showed its %d controls\n", program.c_str(), kControls);
