@@ -1,5 +1,5 @@
 // Measures a calculator program from outside, as a user's machine sees it: the time from
-// launch until its seventeen controls are shown, the time of a click sent to one of its
+// launch until its seventeen controls are shown and it waits for input, the time of a click sent to one of its
 // keys until the program has handled it, and the program's peak resident memory.
 //   calc_driver PROGRAM LAUNCHES CLICKS
 // prints one "startup_ms" line per launch, then "click_us" (the median of CLICKS clicks
@@ -96,9 +96,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "cannot start %s\n", program.c_str());
       return 1;
     }
-    // Looked at only once the program waits for input: each look at another process's
-    // windows is a round of requests to the Wine server, which polled while the program
-    // creates its controls slowed the program being measured.
+    // The clock stops once the program waits for input with its controls shown, when a
+    // user can begin. Stopped as soon as the controls were visible, it caught the
+    // hand-written calculator in the middle of showing its window, and numlet, which shows
+    // its main window before its form, past that point: not the same moment of the two.
     WaitForInputIdle(process.hProcess, kStartTimeoutMs);
     const HWND window = WaitShown(process.dwProcessId);
     if (!window) {
