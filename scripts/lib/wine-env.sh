@@ -23,23 +23,22 @@ started_xvfbs=()        # each Xvfb started here
 started_wineservers=()  # "pid prefix" of each Wine server started here
 
 # start_display [new]: the display in DISPLAY, else a private Xvfb started here; with "new",
-# a private one in any case.
+# a private one in any case. Xvfb takes the first free display number itself, so two
+# scripts started at once never share one.
 start_display() {
   [ "${1:-}" != new ] && [ -n "${DISPLAY:-}" ] && return 0
-  local n
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X${n}-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    started_xvfbs+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      [ -S "/tmp/.X11-unix/X$n" ] && return 0
-      sleep 0.1
-    done
-    return 0
+  local number_file n=""
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  started_xvfbs+=($!)
+  for _ in $(seq 100); do
+    read -r n <"$number_file" || true
+    [ -n "$n" ] && break
+    sleep 0.1
   done
-  echo "no free display number for Xvfb" >&2
-  return 1
+  rm -f "$number_file"
+  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$n"
 }
 
 # make_prefix [win32|win64]: makes the prefix once; without an argument, the one in use.
