@@ -6,9 +6,9 @@
 # 128-255 and long runs. After each burst it checks that the program runs and answers a
 # message within 2 s, that no error box is open and no error was reported, that its
 # resident memory has grown by at most 1 MB since its first burst and, for Numlet, that a
-# known key sequence still gives its result. A program that ends legitimately (Alt+F4, the gallery's OK or Cancel) is
-# started again and counted. Stops after EVENTS events, or after SECONDS (default: no
-# limit). A failure prints the seed and the last 50 events.
+# known key sequence still gives its result. A program that ends legitimately (Alt+F4, the
+# gallery's OK or Cancel) is started again and counted. Stops after EVENTS events, or
+# after SECONDS (default: no limit). A failure prints the seed and the last 50 events.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -38,6 +38,7 @@ source "$here/../../scripts/lib/wine-env.sh"
 log="$bin/../monkey-$program.log"
 pid=""
 cleanup() {
+  trap - ERR
   if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -45,6 +46,9 @@ cleanup() {
   stop_started
 }
 trap cleanup EXIT
+# A command that fails unexpectedly fails the run as a check does, with its seed and events.
+set -o errtrace
+trap 'fail "the command [$BASH_COMMAND] failed"' ERR
 # Run by hand without a display, the script starts its own Xvfb and Wine server.
 if [ -z "${DISPLAY:-}" ]; then
   start_display
@@ -219,7 +223,11 @@ check_after_burst() {
 # page. random_character puts one in REPLY, and in shown as it is recorded (\xNN above 127).
 random_character() {
   local code
-  if (( RANDOM % 3 == 0 )); then code=$(( 0x20 + RANDOM % 95 )); else code=$(( 0x80 + RANDOM % 128 )); fi
+  if (( RANDOM % 3 == 0 )); then
+    code=$(( 0x20 + RANDOM % 95 ))
+  else
+    code=$(( 0x80 + RANDOM % 128 ))
+  fi
   printf -v shown '\\x%02x' "$code"
   # shellcheck disable=SC2059  # the format is one \x escape
   printf -v REPLY "$shown"
@@ -245,6 +253,9 @@ random_point() {
   read -r x y w h <<<"$1"
   point_x=$(( x + RANDOM % (w > 0 ? w : 1) ))
   point_y=$(( y + RANDOM % (h > 0 ? h : 1) ))
+  # A window partly off the screen: the part beyond its top or left edge is out of reach.
+  (( point_x >= 0 )) || point_x=0
+  (( point_y >= 0 )) || point_y=0
 }
 
 # One event, drawn from the seeded stream and thrown at once. The draws do not depend on

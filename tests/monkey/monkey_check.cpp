@@ -6,7 +6,8 @@
 //   control X Y W H     each visible, enabled control of the program's visible windows
 // "answers" is whether that window handled a message within 2 s; "errorbox" whether any
 // top-level window is captioned as the library's error box. The controls are where the
-// monkey aims its next clicks. A window of the program left maximised is restored first.
+// monkey aims its next clicks. A window of the program left maximised or minimised is
+// restored first.
 //
 // monkey_check.exe --type: the monkey's typist. Types each line of its input, bytes of the
 // ANSI code page, into the window that has the keyboard, as a keyboard that sends
@@ -47,13 +48,13 @@ BOOL CALLBACK PrintControlsOfProcess(HWND window, LPARAM process) {
   return TRUE;
 }
 
-// A window that the last burst left maximised is restored, as a user would before going
-// on: its drawing surface is the size of the screen, which the memory check would take for
-// growth. A minimised one is left so: restored from here, the gallery's main window came
-// back without its frame, and once did not answer for more than 2 s.
-BOOL CALLBACK RestoreMaximisedWindow(HWND window, LPARAM process) {
+// A window that the last burst left maximised or minimised is restored, as a user would
+// before going on. A maximised one has a drawing surface the size of the screen, which the
+// memory check would take for growth; a minimised one lies at -32000, where no click of
+// the monkey's reaches it.
+BOOL CALLBACK RestoreWindow(HWND window, LPARAM process) {
   DWORD_PTR ignored = 0;
-  if (IsShownWindowOf(window, process) && IsZoomed(window))
+  if (IsShownWindowOf(window, process) && (IsZoomed(window) || IsIconic(window)))
     SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
   return TRUE;
 }
@@ -149,7 +150,7 @@ int main(int argc, char** argv) {
   if (window) {
     InvalidateRect(window, nullptr, FALSE);
     paintMs = WaitFor([window] { return !GetUpdateRect(window, nullptr, FALSE); }, 30000);
-    EnumWindows(RestoreMaximisedWindow, static_cast<LPARAM>(processId));
+    EnumWindows(RestoreWindow, static_cast<LPARAM>(processId));
   }
   const Answer answer = window ? Ask(window) : Answer{};
   const bool errorBox = FindWindowA(nullptr, "Fenwix Error") != nullptr;
