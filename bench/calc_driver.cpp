@@ -1,6 +1,7 @@
 // Measures a calculator program from outside, as a user's machine sees it: the time from
-// launch until its seventeen controls are shown and it waits for input, the time of a click sent to one of its
-// keys until the program has handled it, and the program's peak resident memory.
+// launch until its seventeen controls are shown and it waits for input, the time of a
+// click sent to one of its keys until the program has handled it, and the program's peak
+// resident memory.
 //   calc_driver PROGRAM LAUNCHES CLICKS
 // prints one "startup_ms" line per launch, then "click_us" (the median of CLICKS clicks
 // on the last launch) and "peak_kb".
