@@ -238,7 +238,7 @@ random_character() {
 # keyboard: keys mapped on the display for characters above 127 reach a program under
 # Wine as other characters, or as none.
 type_text() {
-  printf '%s\n' "$1" | wine monkey_check.exe --type >/dev/null 2>&1 ||
+  printf '%s' "$1" | wine monkey_check.exe --type >/dev/null 2>&1 ||
     fail "the checker could not type the text"
 }
 

@@ -9,15 +9,16 @@
 // monkey aims its next clicks. A window of the program left maximised or minimised is
 // restored first.
 //
-// monkey_check.exe --type: the monkey's typist. Types each line of its input, bytes of the
-// ANSI code page, into the window that has the keyboard, as a keyboard that sends
-// characters does (SendInput, KEYEVENTF_UNICODE), and answers "typed N" with the number
-// of characters. Every byte from 128 to 255 reaches the program so, which keys mapped on
-// the display do not: Wine gives most such keys the character of another key.
+// monkey_check.exe --type: the monkey's typist. Types its input, bytes of the ANSI code
+// page, into the window that has the keyboard, as a keyboard that sends characters does
+// (SendInput, KEYEVENTF_UNICODE); ends with 1 if Wine took fewer key presses than that.
+// Every byte from 128 to 255 reaches the program so, which keys mapped on the display do
+// not: Wine gives most such keys the character of another key.
 #include <windows.h>
 
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -86,29 +87,25 @@ Answer Ask(HWND window) {
   return answer;
 }
 
-int TypeLines() {
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::wstring text(line.size(), L'\0');
-    text.resize(static_cast<size_t>(MultiByteToWideChar(
-        CP_ACP, 0, line.data(), static_cast<int>(line.size()), text.data(),
-        static_cast<int>(text.size()))));
-    std::vector<INPUT> keys;
-    for (const wchar_t character : text)
-      for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        INPUT key{};
-        key.type = INPUT_KEYBOARD;
-        key.ki.wScan = static_cast<WORD>(character);
-        key.ki.dwFlags = KEYEVENTF_UNICODE | up;
-        keys.push_back(key);
-      }
-    const UINT sent =
-        keys.empty() ? 0 : SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-    std::printf("typed %u\n", sent / 2);
-    std::fflush(stdout);
-  }
-  return 0;
+int TypeInput() {
+  const std::string bytes{std::istreambuf_iterator<char>(std::cin), {}};
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(),
+                                                      static_cast<int>(bytes.size()),
+                                                      text.data(),
+                                                      static_cast<int>(text.size()))));
+  std::vector<INPUT> keys;
+  for (const wchar_t character : text)
+    for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT key{};
+      key.type = INPUT_KEYBOARD;
+      key.ki.wScan = static_cast<WORD>(character);
+      key.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      keys.push_back(key);
+    }
+  if (keys.empty()) return 0;
+  const UINT sent = SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  return sent == keys.size() ? 0 : 1;
 }
 
 // Polls done() until it holds: how many ms that took, or -1 if it still failed after
@@ -130,7 +127,7 @@ std::string Describe(long long ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]) == "--type") return TypeLines();
+  if (argc == 2 && std::string(argv[1]) == "--type") return TypeInput();
   const bool keyHeld = argc == 3 && std::string(argv[1]) == "--key-held";
   if (argc != 2 && !keyHeld) {
     std::fputs("usage: monkey_check [--key-held] TITLE | monkey_check --type\n", stderr);
