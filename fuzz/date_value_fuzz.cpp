@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 
 #include "fenwix/formproc/date_value.h"
@@ -19,14 +18,6 @@ void Require(bool condition) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // Local time is UTC so that writing and reading back are exact inverses; in a zone with
-  // summer time, the fields read without a summer-time flag are an hour off by design.
-  setenv("TZ", "UTC0", 1);
-  tzset();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   const std::size_t lineBreak = input.find('\n');
@@ -40,11 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(date.error() == DateValue::kOk || (date.isNull() && date.time() == 0));
 
   date.format("");
-  Require(date.error() == DateValue::kOk || date.error() == DateValue::kBadTime ||
-          date.error() == DateValue::kEmpty || date.error() == DateValue::kNoFormat);
+  Require(date.error() == DateValue::kOk || date.error() == DateValue::kNoFormat);
   date.format(text);
 
-  if (!date.isNull() && date.time() != 0) {
+  if (!date.isNull()) {
     DateValue again;
     again.setFormat(kAllFields);
     again.parse(date.format(kAllFields));

@@ -1,5 +1,6 @@
 // DATE values: the format language (tokens, literals, "!" escapes), reading a date from
-// typed text, checking and converting local date fields, and writing the value back.
+// typed text, checking the fields and counting them on the calendar, and writing the value
+// back.
 #include "fenwix/formproc/date_value.h"
 
 #include <cstdint>
@@ -56,6 +57,37 @@ struct Fields {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// Days from 1970-01-01 to the given date of the Gregorian calendar, for years from 1 on.
+// The year is counted from March, so that the leap day ends it and the days before each
+// month follow one formula.
+constexpr std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
+  if (month <= 2) --year;
+  const std::int64_t era = year / 400;
+  const std::int64_t yearOfEra = year - era * 400;
+  const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
+// The date the given day count from 1970-01-01 falls on, the inverse of DaysFromCivil.
+void CivilFromDays(std::int64_t days, Fields& f) {
+  days += 719468;
+  const std::int64_t era = days / 146097;
+  const std::int64_t dayOfEra = days - era * 146097;
+  const std::int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+  f.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+  f.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  f.year = static_cast<int>(yearOfEra + era * 400 + (f.month <= 2 ? 1 : 0));
+}
+
+// The first second after 31/12/9999 23:59:59, the end of what a four-digit year can write.
+constexpr std::int64_t kEndOfTime = DaysFromCivil(10000, 1, 1) * kSecondsPerDay;
+
 // The field a token reads into, or nullptr for runs such as ddd or y that read a number
 // and throw it away.
 int* FieldOf(Fields& f, const FormatPiece& piece) {
@@ -84,20 +116,22 @@ std::string Padded(int value, bool twoDigits) {
   return text;
 }
 
-// The text a token writes for the broken-down local time.
-std::string TokenText(const FormatPiece& piece, const std::tm& t) {
+// The text a token writes for the date.
+std::string TokenText(const FormatPiece& piece, const Fields& f) {
   const bool two = piece.length == 2;
-  const int year = t.tm_year + 1900;
   switch (piece.letter) {
-    case 'd': return piece.length <= 2 ? Padded(t.tm_mday, two) : "";
-    case 'm': return piece.length <= 2 ? Padded(t.tm_mon + 1, two) : "";
+    case 'd': return piece.length <= 2 ? Padded(f.day, two) : "";
+    case 'm': return piece.length <= 2 ? Padded(f.month, two) : "";
     case 'y':
-      if (piece.length == 4) return std::to_string(year);
+      if (piece.length == 4) return std::to_string(f.year);
       if (piece.length != 2) return "";
-      return year < 2000 ? std::to_string(year - 1900) : Padded(year - 2000, true);
-    case 'h': return piece.length <= 2 ? Padded(t.tm_hour, two) : "";
-    case 'n': return piece.length <= 2 ? Padded(t.tm_min, two) : "";
-    case 's': return piece.length <= 2 ? Padded(t.tm_sec, two) : "";
+      // No short form reads back as a year before 1900, and the whole year is read as
+      // typed, so that is what such a year writes.
+      if (f.year < 1900) return std::to_string(f.year);
+      return f.year < 2000 ? std::to_string(f.year - 1900) : Padded(f.year - 2000, true);
+    case 'h': return piece.length <= 2 ? Padded(f.hour, two) : "";
+    case 'n': return piece.length <= 2 ? Padded(f.minute, two) : "";
+    case 's': return piece.length <= 2 ? Padded(f.second, two) : "";
     default: return "";
   }
 }
@@ -160,30 +194,24 @@ void DateValue::setFields(int year, int month, int day, int hour, int minute, in
   // Every check runs; the last one that fails decides the code.
   if (day < 1 || day > 31) error_ = kBadDay;
   if (month < 1 || month > 12) error_ = kBadMonth;
-  if (year < 1970 || year > 2038) error_ = kBadYear;
+  if (year < 1601 || year > 9999) error_ = kBadYear;
   if (hour < 0 || hour > 24) error_ = kBadHour;
   if (minute < 0 || minute > 59) error_ = kBadMinute;
   if (second < 0 || second > 59) error_ = kBadSecond;
 
   if (error_ == kOk) {
-    std::tm fields = {};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;  // 31/02 is carried into March by the conversion
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    // Typed fields are the clock on the wall: whether summer time applies to that date is
-    // for the platform's zone rules to say, or 23:30 in summer would come back as 00:30.
-    fields.tm_isdst = -1;
-    const std::time_t converted = std::mktime(&fields);
-    // The year check lets through most of 2038, past the last second a 32-bit time can
-    // hold; a 64-bit time_t converts it, and it must not wrap into 1901.
-    if (converted == static_cast<std::time_t>(-1) || converted > INT32_MAX ||
-        converted < INT32_MIN) {
+    // Typed fields are the clock on the wall and are counted as such, with no time zone,
+    // so a date reads back the same wherever and in whichever season it is written.
+    // Counting from the first of the month carries a day past the month's end, as 31/02,
+    // into the next one, and hour 24 into the next day.
+    const std::int64_t seconds = (DaysFromCivil(year, month, 1) + day - 1) * kSecondsPerDay +
+                                 hour * 3600 + minute * 60 + second;
+    // Only hour 24 of 31/12/9999 runs past the end. Every field passed its own check, so
+    // it is the carried date that is refused, not the year that was typed.
+    if (seconds >= kEndOfTime) {
       error_ = kBadTime;
     } else {
-      time_ = static_cast<std::int32_t>(converted);
+      time_ = seconds;
       null_ = false;
     }
   }
@@ -197,25 +225,30 @@ std::string DateValue::format(const std::string& format) {
   error_ = kOk;
   if (null_) return "";
   const std::string& pattern = format.empty() ? format_ : format;
-  if (time_ == -1) error_ = kBadTime;
-  else if (time_ == 0) error_ = kEmpty;
-  else if (pattern.empty()) error_ = kNoFormat;
-  if (error_ != kOk) return "";
-
-  const std::time_t value = time_;
-  const std::tm* broken = std::localtime(&value);
-  if (broken == nullptr) {  // some runtimes refuse times before 1970
-    error_ = kBadTime;
+  if (pattern.empty()) {
+    error_ = kNoFormat;
     return "";
   }
-  const std::tm local = *broken;
+
+  // Dates before 1970 count below zero; the day is the one the second falls in.
+  std::int64_t days = time_ / kSecondsPerDay;
+  std::int64_t secondOfDay = time_ % kSecondsPerDay;
+  if (secondOfDay < 0) {
+    secondOfDay += kSecondsPerDay;
+    --days;
+  }
+  Fields fields;
+  CivilFromDays(days, fields);
+  fields.hour = static_cast<int>(secondOfDay / 3600);
+  fields.minute = static_cast<int>(secondOfDay / 60 % 60);
+  fields.second = static_cast<int>(secondOfDay % 60);
 
   std::string out;
   std::size_t pos = 0;
   FormatPiece piece;
   while (NextPiece(pattern, pos, piece)) {
     if (piece.letter == 0) out += piece.literal;
-    else out += TokenText(piece, local);
+    else out += TokenText(piece, fields);
   }
   return out;
 }

@@ -1,5 +1,5 @@
-// The value of a DATE field: a time made from local date fields, read and written under
-// a format such as "dd/mm/yyyy".
+// The value of a DATE field: a date and time of day as read on the wall clock, from 1601
+// to 9999, read and written under a format such as "dd/mm/yyyy".
 #ifndef FENWIX_FORMPROC_DATE_VALUE_H
 #define FENWIX_FORMPROC_DATE_VALUE_H
 
@@ -32,11 +32,13 @@ class DateValue {
   std::int32_t error() const { return error_; }
 
   bool isNull() const { return null_; }
-  std::int32_t time() const { return time_; }
+  std::int64_t time() const { return time_; }
   const std::string& formatText() const { return format_; }
 
  private:
-  std::int32_t time_ = 0;  // seconds since 1970-01-01 00:00 UTC; 0 when null
+  // Seconds from 1970-01-01 00:00 to the date, both on the same wall clock: no time zone
+  // enters, and earlier dates count below zero. 0 when null, but only null_ says empty.
+  std::int64_t time_ = 0;
   std::string format_;
   bool null_ = true;
   std::int32_t error_ = kOk;
