@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fenwix/formproc/currency_format.h"
+#include "fenwix/formats/currency_format.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "fenwix/formproc/date_value.h"
+#include "fenwix/formats/date_value.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
-#include "fenwix/formproc/currency_format.h"
-#include "fenwix/formproc/date_value.h"
+#include "fenwix/formats/currency_format.h"
+#include "fenwix/formats/date_value.h"
 #include "fenwix/props/value_convert.h"
 
 // The main window, or a form (then also called FormDef). A blank record is all zeros

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fenwix/formproc/currency_format.h"
+#include "fenwix/formats/currency_format.h"
 
 namespace {
 

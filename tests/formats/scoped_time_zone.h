@@ -1,7 +1,7 @@
 // Puts the process in a known local time zone for one test and restores the previous
 // one after, so that date tests read the same on every machine, under Wine too.
-#ifndef FENWIX_TESTS_FORMPROC_SCOPED_TIME_ZONE_H
-#define FENWIX_TESTS_FORMPROC_SCOPED_TIME_ZONE_H
+#ifndef FENWIX_TESTS_FORMATS_SCOPED_TIME_ZONE_H
+#define FENWIX_TESTS_FORMATS_SCOPED_TIME_ZONE_H
 
 #include <cstdlib>
 #include <ctime>

@@ -1,7 +1,7 @@
 // The value of a DATE field: a date and time of day as read on the wall clock, from 1601
 // to 9999, read and written under a format such as "dd/mm/yyyy".
-#ifndef FENWIX_FORMPROC_DATE_VALUE_H
-#define FENWIX_FORMPROC_DATE_VALUE_H
+#ifndef FENWIX_FORMATS_DATE_VALUE_H
+#define FENWIX_FORMATS_DATE_VALUE_H
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The value and layout of a CURRENCY field: an amount read from typed text and written
 // with a fixed number of integer and fraction digits, separators and a symbol.
-#ifndef FENWIX_FORMPROC_CURRENCY_FORMAT_H
-#define FENWIX_FORMPROC_CURRENCY_FORMAT_H
+#ifndef FENWIX_FORMATS_CURRENCY_FORMAT_H
+#define FENWIX_FORMATS_CURRENCY_FORMAT_H
 
 #include <cstdint>
 #include <string>

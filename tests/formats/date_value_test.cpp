@@ -7,8 +7,8 @@
 #include <ctime>
 #include <string>
 
-#include "fenwix/formproc/date_value.h"
-#include "tests/formproc/scoped_time_zone.h"
+#include "fenwix/formats/date_value.h"
+#include "tests/formats/scoped_time_zone.h"
 
 namespace {
 

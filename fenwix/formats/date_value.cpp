@@ -1,7 +1,7 @@
 // DATE values: the format language (tokens, literals, "!" escapes), reading a date from
 // typed text, checking the fields and counting them on the calendar, and writing the value
 // back.
-#include "fenwix/formproc/date_value.h"
+#include "fenwix/formats/date_value.h"
 
 #include <cstdint>
 #include <ctime>

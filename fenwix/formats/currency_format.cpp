@@ -1,6 +1,6 @@
 // CURRENCY amounts: the layout (country presets or an item's FORMAT), reading an amount
 // from typed text and writing it back with its digits cut, groups, fraction and symbol.
-#include "fenwix/formproc/currency_format.h"
+#include "fenwix/formats/currency_format.h"
 
 namespace {
 
