@@ -36,7 +36,11 @@ std::intptr_t CalcCallback(std::string, std::string itemName, std::string eventN
   // unwind through user32's frames, so an allocation failure only costs this one key.
   try {
     if (eventName == fx::event::ITEMCLIC) PressCalcKeys({itemName});
-    if (eventName == fx::event::ITEMKEY) return TakeCalcKey(dialog, message, wParam) ? 1 : 0;
+    if (eventName != fx::event::ITEMKEY) return 0;
+    const std::optional<std::vector<std::string>> keys = TakeCalcKey(dialog, message, wParam);
+    if (!keys) return 0;
+    PressCalcKeys(*keys);
+    return 1;
   } catch (...) {
   }
   return 0;

@@ -3,9 +3,11 @@
 #include "app/calc_keys.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "app/calc_callback.h"
 #include "app/calc_engine.h"
 #include "app/calc_layout.h"
 #include "fenwix/fenwix.h"
@@ -92,36 +94,32 @@ bool ClipboardText(HWND owner, std::string& text) {
   return bytes != nullptr;
 }
 
-void Paste(HWND owner) {
+std::vector<std::string> Paste(HWND owner) {
   std::string text;
   const bool got = ClipboardText(owner, text);
-  const std::optional<std::vector<std::string>> keys = got ? KeysOfText(text) : std::nullopt;
+  std::optional<std::vector<std::string>> keys = got ? KeysOfText(text) : std::nullopt;
   if (!keys) {
     MessageBeep(MB_OK);
-    return;
+    return {};
   }
-  PressCalcKeys(*keys);
+  return std::move(*keys);
 }
 
 }  // namespace
 
-bool TakeCalcKey(HWND dialog, UINT message, WPARAM wParam) {
+std::optional<std::vector<std::string>> TakeCalcKey(HWND dialog, UINT message, WPARAM wParam) {
   const char* key = nullptr;
   if (message == WM_KEYDOWN) {
     key = KeyOfKeyDown(wParam);
   } else if (message == WM_CHAR) {
     if (wParam == kCopyCharacter) {
       CopyDisplay(dialog);
-      return true;
+      return std::vector<std::string>();
     }
-    if (wParam == kPasteCharacter) {
-      Paste(dialog);
-      return true;
-    }
+    if (wParam == kPasteCharacter) return Paste(dialog);
     if (wParam < 0x80) key = KeyOfCharacter(static_cast<char>(wParam));
   }
-  if (!key) return false;
+  if (!key) return std::nullopt;
   ShowPressed(dialog, key);
-  PressCalcKeys({key});
-  return true;
+  return std::vector<std::string>{key};
 }

@@ -5,11 +5,16 @@
 
 #include <windows.h>
 
-// One key message ("ITEMKEY") of the calculator's form: true when it was the calculator's
-// and has been acted on, so that the dialog manager must not see it.
+#include <optional>
+#include <string>
+#include <vector>
+
+// One key message ("ITEMKEY") of the calculator's form: when it was the calculator's, the
+// names of the keys it presses, in order, for the caller to press; the dialog manager
+// must then not see it. Nothing when it was not the calculator's.
 //   digits, + - * = (main row or number pad), Return and number-pad Enter for "=",
-//   Escape and Delete for "C/CE", Backspace, Ctrl+C to copy the display, Ctrl+V to type
-//   the clipboard's text.
-bool TakeCalcKey(HWND dialog, UINT message, WPARAM wParam);
+//   Escape and Delete for "C/CE", Backspace, Ctrl+C to copy the display (no key), Ctrl+V
+//   to type the clipboard's text (no key when the clipboard holds no number).
+std::optional<std::vector<std::string>> TakeCalcKey(HWND dialog, UINT message, WPARAM wParam);
 
 #endif

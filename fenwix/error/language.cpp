@@ -1,12 +1,10 @@
-// FX_LanguageSet and the language it chooses, kept for the whole run.
+// The language chosen for the library's texts, kept for the whole run. Reports read it, so
+// it reports nothing itself: FX_LanguageSet does that for the word it refuses.
 #include "fenwix/error/language.h"
 
 #include <string>
 
-#include "fenwix/error/error_context.h"
 #include "fenwix/error/message_db.h"
-#include "fenwix/error/reported.h"
-#include "fenwix/fenwix.h"
 #include "fenwix/props/property_string.h"
 
 namespace {
@@ -15,19 +13,15 @@ const char* chosen = kFrench;
 
 const char* TextLanguage() { return chosen; }
 
-ErrorCode FX_LanguageSet(std::string language) {
-  SaveErrorContext();
-  // A report names the refused word where other reports name their window or item.
-  SetErrorContext(language, "FX_LanguageSet");
+bool ChooseTextLanguage(const std::string& word) {
   // Matched like the library's other value words, without regard to case.
-  const std::string upper = UpperCase(language);
+  const std::string upper = UpperCase(word);
   if (upper == kFrench) {
     chosen = kFrench;
   } else if (upper == kEnglish) {
     chosen = kEnglish;
   } else {
-    return Reported(19);
+    return false;
   }
-  RestoreErrorContext();
-  return 0;
+  return true;
 }
