@@ -167,8 +167,8 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
 std::string FX_FormItemGet(std::string formName, std::string itemName, std::string key);
 
 // Closes an open form as its close box does: its "BEFORE" sees the close command and may
-// refuse it. The reason ("CLOSE" when empty) is what FX_FormCloseReason then gives. 4,
-// without a message box, for a form that is not open.
+// refuse it. The reason ("CLOSE" when empty) is what FX_FormCloseReason then gives. 27 when
+// the form refused, 4 for a form that is not open; neither shows a message box.
 ErrorCode FX_FormClose(std::string formName, std::string reason);
 // Puts a text of the program's own into the form's status bar, until the library shows
 // a field's remark or message there at the next focus change. 4, without a message box,

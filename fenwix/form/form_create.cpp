@@ -13,6 +13,7 @@
 #include "fenwix/props/value_convert.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/window/form_keys.h"
+#include "fenwix/window/form_life.h"
 #include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
 
@@ -47,13 +48,12 @@ ErrorCode Freed(HGLOBAL block) { return os::GlobalFree(block) ? 1022 : 0; }
 ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, int left,
                         int width, int height, FormCallback callback) {
   SetErrorContext(formName, "FX_FormCreate");
-  // A modal form opened from another form's callback is current only while it is shown.
-  const std::string opener = TheRegistry().CurrentFormName;
-  // Set before any check: the form procedure finds its form through this name.
-  TheRegistry().CurrentFormName = formName;
+  // Asked before this form becomes current: a modal form is owned by its opener.
+  const HWND owner = ModalOwner();
+  FormCreateStarts(formName);
 
   if (formName.empty()) return Reported(1);
-  if (FindWindowDef(formName).handle) return Reported(2);
+  if (IsFormAlive(FindWindowDef(formName))) return Reported(2);
   if (formName.find('.') != std::string::npos) return Reported(26);
   const HWND mainWindow = FindWindowDef(TheRegistry().MainWindowName).handle;
   if (!mainWindow) return Reported(5);
@@ -75,36 +75,27 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
 
   // Stored before the dialog exists: its procedure reads the callback, the colour and
   // the flags while the platform creates it.
-  StoreWindowDef(formName, form);
+  FormOpening(formName, form);
   const HINSTANCE instance = TheLibrary().instance;
   const LPCDLGTEMPLATEA dialogTemplate = static_cast<LPCDLGTEMPLATEA>(block);
 
+  HWND dialog = nullptr;
+  INT_PTR ended = 0;
   if (form.modal) {
     const ModalFormKeys keys;
-    // Returns once the form has been closed, with the value it was ended with; -1 is
-    // the platform's failure to show it.
-    const INT_PTR ended =
-        os::DialogBoxIndirectParamA(instance, dialogTemplate, mainWindow, FX_FormProcIntl, 0);
-    // The form that opened this one is served again; without this it would answer no
-    // message, paint no item and raise no event for the rest of the run.
-    TheRegistry().CurrentFormName = opener;
-    if (ended == -1) {
-      os::GlobalFree(block);
-      return 1021;
-    }
-    return Freed(block);
+    // Returns once the form has been closed and its dialog destroyed, with the value it
+    // was ended with; -1 is the platform's failure to show it.
+    ended = os::DialogBoxIndirectParamA(instance, dialogTemplate, owner ? owner : mainWindow,
+                                        FX_FormProcIntl, 0);
+  } else {
+    dialog = os::CreateDialogIndirectParamA(instance, dialogTemplate, mainWindow,
+                                            FX_FormProcIntl, 0);
   }
-
-  const HWND dialog =
-      os::CreateDialogIndirectParamA(instance, dialogTemplate, mainWindow, FX_FormProcIntl, 0);
-  if (!dialog) {
+  // A form that closed itself while it started was made all the same.
+  const OpenResult opened = FormOpened(formName, dialog);
+  if (form.modal ? ended == -1 : opened == OpenResult::kNeverMade) {
     os::GlobalFree(block);
     return 1021;
   }
-  // Only the handle is written: the record as it now stands holds what the procedure
-  // recorded during creation, the status bar's window among it.
-  FormDef created = FindWindowDef(formName);
-  created.handle = dialog;
-  StoreWindowDef(formName, created);
   return Freed(block);
 }

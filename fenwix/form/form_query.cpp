@@ -1,21 +1,12 @@
 // Questions an application asks about a form: what an item shows now, why the form
 // closed, and what a field held when the user last left it.
 #include "fenwix/error/error_context.h"
+#include "fenwix/form/control_text.h"
 #include "fenwix/form/item_keys.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
 namespace {
-
-// The whole text of a control, however long.
-std::string ControlText(HWND control) {
-  const int length = os::GetWindowTextLengthA(control);
-  if (length <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = os::GetWindowTextA(control, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
-}
 
 std::string ItemValue(const std::string& formName, const std::string& itemName,
                       const std::string& key) {

@@ -21,17 +21,36 @@ bool HasFocus(const ItemDef& item) {
   return focus && (focus == item.control || os::IsChild(item.control, focus));
 }
 
+// Disabling or hiding the control that has the keyboard would leave the keyboard nowhere,
+// and Tab and the form's keys with it. The focus moves on to the next tab stop first, as
+// the dialog manager moves it, and the field's exit then runs and records what the user
+// typed; an exit that refuses the field takes the focus back, so once the control can no
+// longer take it the focus moves on again.
+template <class Withdraw>
+void WithdrawFocused(const ItemDef& item, Withdraw withdraw) {
+  const bool focused = HasFocus(item);
+  const HWND dialog = os::GetParent(item.control);
+  if (focused) os::SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+  withdraw();
+  if (focused && (!os::GetFocus() || HasFocus(item)))
+    os::SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+}
+
 // Showing, hiding, enabling and disabling act on the control after the record has its
-// new value. Disabling or hiding the control that has the focus moves the focus on, and
-// the field's exit then runs and records what the user typed.
+// new value.
 void ShowEnable(const ItemDef& item) {
-  if (HasControl(item)) os::EnableWindow(item.control, item.enable ? TRUE : FALSE);
+  if (!HasControl(item)) return;
+  if (item.enable) {
+    os::EnableWindow(item.control, TRUE);
+    return;
+  }
+  WithdrawFocused(item, [&] { os::EnableWindow(item.control, FALSE); });
 }
 
 void ShowVisible(const ItemDef& item) {
   if (!HasControl(item)) return;
   if (!item.visible) {
-    os::ShowWindow(item.control, SW_HIDE);
+    WithdrawFocused(item, [&] { os::ShowWindow(item.control, SW_HIDE); });
     return;
   }
   os::ShowWindow(item.control, SW_SHOW);

@@ -6,15 +6,9 @@
 #include "fenwix/formproc/form_background.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
-
-#include <set>
+#include "fenwix/window/form_life.h"
 
 namespace {
-
-std::set<HWND>& ClosedDialogs() {
-  static std::set<HWND> dialogs;
-  return dialogs;
-}
 
 // Releases the brushes recorded for the items' colours and forgets them and the items'
 // controls, gone with the dialog: a form created again never hands a deleted (and maybe
@@ -37,35 +31,27 @@ void ForgetItemHandles(const std::string& formName) {
 
 INT_PTR FormClose(HWND dialog, const std::string& formName) {
   FormDef form = FindWindowDef(formName);
-  if (form.closeReason.empty()) form.closeReason = kCloseReason;
+  // A second close command while the dialog is being taken down has nothing left to do.
+  if (!IsFormOnScreen(form)) return 1;
+  if (form.closeReason.empty()) {
+    form.closeReason = kCloseReason;
+    StoreWindowDef(formName, form);
+  }
   // Taking the dialog down moves the focus out of the field that had it: that exit is
   // the close's, not the user's, and what the field held is abandoned.
-  form.closing = true;
-  StoreWindowDef(formName, form);
+  FormClosing(formName);
 
   // A status bar that could not be created has nothing to destroy.
   if (form.hasStatusBar && form.statusBar && !os::DestroyWindow(form.statusBar))
     Reported(1037);
-  if (form.modal) {
-    if (!os::EndDialog(dialog, 0)) Reported(1025);
-  } else if (!os::DestroyWindow(dialog)) {
-    Reported(1037);
+  // A modeless dialog is destroyed here and a modal one once the platform's loop has
+  // ended; either way the destroy closes the form. A dialog that outlives a failed call
+  // is forgotten now, or the form could never be created again.
+  const BOOL done = form.modal ? os::EndDialog(dialog, 0) : os::DestroyWindow(dialog);
+  if (!done) {
+    Reported(form.modal ? 1025 : 1037);
+    FormDestroyed(formName);
   }
-  // Another form may have become current meanwhile (opened from this one's callback);
-  // it stays current.
-  if (TheRegistry().CurrentFormName == formName) TheRegistry().CurrentFormName.clear();
-  if (os::IsWindow(dialog)) ClosedDialogs().insert(dialog);
-
-  ForgetItemHandles(formName);
-  ReleaseFormBackground(formName);
-
-  // Without this, a closed modeless form would keep its dead window as its handle and
-  // could never be created again.
-  FormDef closed = FindWindowDef(formName);
-  closed.handle = nullptr;
-  closed.statusBar = nullptr;
-  closed.closing = false;
-  StoreWindowDef(formName, closed);
   return 1;
 }
 
@@ -76,20 +62,15 @@ bool CloseWithReason(HWND dialog, const std::string& formName, const std::string
   StoreWindowDef(formName, form);
   os::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   form = FindWindowDef(formName);
-  if (form.handle != dialog) return true;
+  if (!IsFormOnScreen(form) || form.handle != dialog) return true;
   form.closeReason = previous;
   StoreWindowDef(formName, form);
   return false;
 }
 
-bool IsClosedDialog(HWND dialog) { return ClosedDialogs().count(dialog) != 0; }
-
-void ForgetDialog(HWND dialog, const std::string& formName) {
-  ClosedDialogs().erase(dialog);
-  if (formName.empty()) return;
-  FormDef form = FindWindowDef(formName);
-  if (form.handle != dialog) return;
-  form.handle = nullptr;
-  form.statusBar = nullptr;
-  StoreWindowDef(formName, form);
+void FormDestroyed(const std::string& formName) {
+  if (!IsFormAlive(FindWindowDef(formName))) return;
+  ForgetItemHandles(formName);
+  ReleaseFormBackground(formName);
+  FormEnded(formName);
 }

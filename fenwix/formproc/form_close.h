@@ -9,10 +9,10 @@
 // The reason of a close that no button and no program named: the close box, Alt+F4.
 inline constexpr char kCloseReason[] = "CLOSE";
 
-// The close command (WM_SYSCOMMAND with SC_CLOSE): records "CLOSE" unless a reason is
-// already recorded, destroys the status bar, ends a modal dialog or destroys a modeless
-// one, empties CurrentFormName when it names the form, and releases the brushes of the
-// form and its items. Failures (1037, 1025) are reported and the close goes on. Result 1.
+// The close command (WM_SYSCOMMAND with SC_CLOSE) of a form that is opening or open:
+// records "CLOSE" unless a reason is already recorded, destroys the status bar, and ends a
+// modal dialog or destroys a modeless one. Failures (1037, 1025) are reported and the form
+// is closed all the same. Result 1.
 INT_PTR FormClose(HWND dialog, const std::string& formName);
 
 // Closes the form through its close command with a reason recorded first, so that the
@@ -20,12 +20,9 @@ INT_PTR FormClose(HWND dialog, const std::string& formName);
 // was. False when the form is still open afterwards.
 bool CloseWithReason(HWND dialog, const std::string& formName, const std::string& reason);
 
-// A dialog whose form has closed but which the platform has not destroyed yet (a modal
-// dialog is taken down after EndDialog returns): it serves no form any more.
-bool IsClosedDialog(HWND dialog);
-
-// The platform is destroying the dialog: no form records it any more, whoever destroyed
-// it (the close, or the main window taking its children with it).
-void ForgetDialog(HWND dialog, const std::string& formName);
+// The form's dialog is being destroyed (WM_NCDESTROY), by its close or with the main
+// window: the brushes of the form and its items are released, their handles forgotten,
+// and the form is closed.
+void FormDestroyed(const std::string& formName);
 
 #endif

@@ -7,6 +7,7 @@
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/form_life.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ namespace {
 FormDef OpenForm(const std::string& formName) {
   if (formName.empty() || formName == TheRegistry().MainWindowName) return FormDef();
   const FormDef form = FindWindowDef(formName);
-  if (!form.handle || form.closing || !os::IsWindow(form.handle)) return FormDef();
+  if (!IsFormOnScreen(form) || !form.handle || !os::IsWindow(form.handle)) return FormDef();
   return form;
 }
 
@@ -26,10 +27,10 @@ ErrorCode FX_FormClose(std::string formName, std::string reason) {
   const FormDef form = OpenForm(formName);
   if (!form.handle) return 4;
   // The form's "BEFORE" may refuse the close, as for its close box; the reason recorded
-  // then stays what it was, and FX_FormCloseReason still says the form is open.
-  CloseWithReason(form.handle, formName, reason.empty() ? kCloseReason : reason);
+  // then stays what it was, and the program is told.
+  const bool closed = CloseWithReason(form.handle, formName, reason.empty() ? kCloseReason : reason);
   RestoreErrorContext();
-  return 0;
+  return closed ? 0 : 27;
 }
 
 ErrorCode FX_FormStatusSet(std::string formName, std::string text) {

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/form/control_text.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/form_life.h"
 
 namespace {
 
@@ -62,9 +64,7 @@ std::vector<std::string> ReachableFields(const std::string& formName) {
 bool FormAcceptable(const std::string& formName) {
   for (const std::string& fieldName : ReachableFields(formName)) {
     const ItemDef item = FindItemDef(formName, fieldName);
-    char text[1024] = {0};
-    os::GetWindowTextA(item.control, text, sizeof text);
-    const std::string refusal = FieldRefusal(item, text);
+    const std::string refusal = FieldRefusal(item, ControlText(item.control));
     if (refusal.empty()) continue;
     FormDef form = FindWindowDef(formName);
     form.statusText = refusal;
@@ -113,6 +113,7 @@ INT_PTR Click(const EventMessage& message, const FormDef& form, const std::strin
 
 INT_PTR Focus(const FormDef& form, const std::string& itemName) {
   const ItemDef item = FindItemDef(form.name, itemName);
+  RememberFocus(form.name, item.control);
   ShowStatus(form, form.statusText.empty() ? item.remark : form.statusText);
   TheFocusSnapshot() = FocusSnapshot{item.currentText, item.checkState};
   return 1;
@@ -123,9 +124,7 @@ INT_PTR Exit(const EventMessage& message, const std::string& formName,
   ItemDef item = FindItemDef(formName, itemName);
   std::string statusText;
   if (IsTypedField(item)) {
-    char text[1024] = {0};
-    os::GetDlgItemTextA(message.dialog, item.controlId, text, sizeof text);
-    item.currentText = text;
+    item.currentText = ControlText(item.control);
     const FocusReturn guard(ItemKey(formName, itemName));
     statusText = ValidateField(item);
   }
@@ -184,7 +183,7 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
       case EN_KILLFOCUS:
         // A field the focus only passed through while it was being given back, or one
         // abandoned by the form's close, was not left by the user.
-        if (form.closing ||
+        if (!IsFormOnScreen(form) ||
             (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName)))
           return 1;
         return Exit(message, formName, itemName);

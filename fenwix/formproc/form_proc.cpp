@@ -15,33 +15,17 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/form_life.h"
 
 namespace {
 
-// The form a dialog serves: the one that recorded it as its dialog. A dialog still being
-// created has been recorded by none, and belongs to the form being created, the current
-// one, as long as that form has no dialog yet; it is recorded at its first message, so
-// that whatever becomes current later (a modal form opened from a callback, a failed
-// creation) never takes its messages.
-std::string ServedForm(HWND dialog) {
-  const std::string recorded = FindFormNameByDialog(dialog);
-  if (!recorded.empty() || IsClosedDialog(dialog)) return recorded;
-  const Registry& registry = TheRegistry();
-  const auto current = registry.windows.find(registry.CurrentFormName);
-  if (current == registry.windows.end() || current->second.handle ||
-      registry.CurrentFormName == registry.MainWindowName)
-    return std::string();
-  FormDef form = current->second;
-  form.handle = dialog;
-  StoreWindowDef(registry.CurrentFormName, form);
-  return registry.CurrentFormName;
-}
-
 INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   ProcedureErrorContext context("", "FX_FormProcIntl");
-  const std::string formName = ServedForm(dialog);
-  if (message == WM_NCDESTROY) ForgetDialog(dialog, formName);
+  const std::string formName = FormOfDialog(dialog);
   if (formName.empty()) return 4;
+  // The form is closed before its callback hears of the destroy, so that the callback may
+  // create it again.
+  if (message == WM_NCDESTROY) FormDestroyed(formName);
   const FormDef form = FindWindowDef(formName);
 
   // The application's first look at every message; lParam names the control for the
@@ -52,7 +36,11 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (answer) return answer;
 
   switch (message) {
-    case WM_INITDIALOG: return FormStart(dialog, formName);
+    case WM_INITDIALOG: {
+      const INT_PTR started = FormStart(dialog, formName);
+      FormStarted(formName);
+      return started;
+    }
     case WM_SIZE: return FormSize(formName);
     case WM_CTLCOLORDLG: return FormBackground(formName);
     case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));

@@ -24,9 +24,10 @@
   X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
-  X(DestroyWindow) X(SetWindowTextA) X(GetDlgItemTextA) X(GetClientRect) X(MoveWindow)    \
+  X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow)                     \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
   X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)       \
+  X(GetAncestor)                                                                          \
   X(GetWindowTextA) X(GetWindowTextLengthA) X(GetParent) X(SetWindowsHookExA)             \
   X(UnhookWindowsHookEx) X(CallNextHookEx) X(DefWindowProcA)                              \
   X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \

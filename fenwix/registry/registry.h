@@ -19,6 +19,11 @@
 #include "fenwix/formats/date_value.h"
 #include "fenwix/props/value_convert.h"
 
+// Where a form is in its life. Declared: never opened. Opening: FX_FormCreate is making
+// its dialog. Open: on the screen. Closing: its close has begun and its dialog is not yet
+// destroyed. Closed: its dialog is gone; it can be created again.
+enum class FormState : std::uint8_t { kDeclared, kOpening, kOpen, kClosing, kClosed };
+
 // The main window, or a form (then also called FormDef). A blank record is all zeros
 // and empty texts.
 struct WindowDef {
@@ -31,10 +36,13 @@ struct WindowDef {
   ColorValue backColor = 0;
   bool hasStatusBar = false;
   bool modal = false;
-  bool closing = false;  // the form's close is under way: its fields' exits are not the user's
+  // A form's life, moved on by the form life module alone (which also writes handle).
+  FormState state = FormState::kDeclared;
+  std::uint32_t openOrder = 0;  // when the form last started opening; the latest open is current
+  bool heldFocus = false;       // the keyboard was inside the form when its close began
   HWND statusBar = nullptr;
-  // The main window: the control inside it that had the keyboard focus when the window
-  // was last deactivated, given the focus back when the window gets it again.
+  // The control that last had the keyboard focus: in the main window when it was last
+  // deactivated, in a form when one of its controls last got it. Given the focus back.
   HWND focus = nullptr;
   std::string statusText;   // the validation message of the last field exit
   std::string closeReason;  // "OK", "CANCEL" or "CLOSE"

@@ -4,6 +4,7 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/window/form_keys.h"
+#include "fenwix/window/form_life.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ HWND NavigationWindow(const std::string& holder) {
   if (!holder.empty()) return FindWindowDef(holder).handle;
   const Registry& registry = TheRegistry();
   if (registry.CurrentFormName.empty()) return nullptr;
-  const HWND dialog = FindWindowDef(registry.CurrentFormName).handle;
-  if (dialog && os::IsWindow(dialog)) return dialog;
+  const HWND dialog = CurrentFormDialog();
+  if (dialog) return dialog;
   return FindWindowDef(registry.CurrentWindowName).handle;
 }
 

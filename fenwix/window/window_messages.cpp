@@ -7,6 +7,7 @@
 #include "fenwix/error/reported.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/form_life.h"
 #include "fenwix/window/scroll_view.h"
 
 namespace {
@@ -41,10 +42,10 @@ ErrorCode Scrolled(WindowDef window, WPARAM wParam) {
 
 // The window loses the keyboard to another window: the control of one of its forms that
 // has the focus now is the one to give it back to.
-void Deactivated(WindowDef window) {
+void Deactivated(const WindowDef& window) {
   const HWND focus = os::GetFocus();
-  window.focus = focus && os::IsChild(window.handle, focus) ? focus : nullptr;
-  StoreWindowDef(TheRegistry().CurrentWindowName, window);
+  RememberFocus(TheRegistry().CurrentWindowName,
+                focus && os::IsChild(window.handle, focus) ? focus : nullptr);
 }
 
 // The window has the keyboard: the platform gives it to the window itself (after a modal
@@ -55,10 +56,9 @@ void Focused(const WindowDef& window) {
   HWND target = window.focus;
   if (!target || !os::IsChild(window.handle, target) || !os::IsWindowVisible(target) ||
       !os::IsWindowEnabled(target)) {
-    target = nullptr;
-    const HWND dialog = FindWindowDef(TheRegistry().CurrentFormName).handle;
-    if (dialog && os::IsChild(window.handle, dialog))
-      target = os::GetNextDlgTabItem(dialog, nullptr, FALSE);
+    const HWND dialog = CurrentFormDialog();
+    target = dialog && os::IsChild(window.handle, dialog)
+                 ? FocusTarget(TheRegistry().CurrentFormName) : nullptr;
   }
   if (target) os::SetFocus(target);
 }

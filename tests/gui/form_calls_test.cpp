@@ -172,21 +172,20 @@ TEST_F(FormCalls, CloseFromCodeGoesThroughTheFormsCloseCommand) {
   const struct {
     std::intptr_t answer;
     const char* reason;
+    ErrorCode expected;
     bool open;
     const char* recorded;
   } cases[] = {
-      {1, "SAVED", true, ""},  // refused by "BEFORE": the reason is not kept
-      {0, "SAVED", false, "SAVED"},
-      {0, "SAVED", false, "SAVED"},  // closed already: 4
+      {1, "SAVED", 27, true, ""},  // refused by "BEFORE": the reason is not kept
+      {0, "SAVED", 0, false, "SAVED"},
+      {0, "SAVED", 4, false, "SAVED"},  // closed already
   };
-  ErrorCode expected = 0;
   for (const auto& c : cases) {
     closeAnswer = c.answer;
-    EXPECT_EQ(FX_FormClose(form_, c.reason), expected);
+    EXPECT_EQ(FX_FormClose(form_, c.reason), c.expected);
     test::PumpMessages();
     EXPECT_EQ(IsWindow(dialog) != 0, c.open);
     EXPECT_EQ(FX_FormCloseReason(form_), c.recorded);
-    if (!c.open) expected = 4;
   }
   EXPECT_EQ(FX_FormClose("unknown", ""), 4);
   EXPECT_EQ(FX_FormClose(TheRegistry().MainWindowName, ""), 4);

@@ -361,29 +361,55 @@ TEST_F(FormCreateTest, FailureToFreeTheTemplateIsReturnedAfterTheDialogExists) {
   SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-HWND modalDialog = nullptr;
-std::intptr_t CloseAtStart(std::string, std::string, std::string, HWND dialog, UINT message,
-                           WPARAM, LPARAM) {
-  if (message == WM_INITDIALOG) {
-    modalDialog = dialog;
-    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+// How a starting form ends itself, and what its callback saw of its dialog's destroy.
+enum class EndAtStart { kPostedClose, kFormClose, kDestroyWindow };
+EndAtStart endAtStart = EndAtStart::kPostedClose;
+HWND startedDialog = nullptr;
+int destroysSeen = 0;
+std::intptr_t EndWhileStarting(std::string form, std::string, std::string, HWND dialog,
+                               UINT message, WPARAM, LPARAM) {
+  if (message == WM_DESTROY) ++destroysSeen;
+  if (message != WM_INITDIALOG) return 0;
+  startedDialog = dialog;
+  switch (endAtStart) {
+    case EndAtStart::kPostedClose: PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case EndAtStart::kFormClose: EXPECT_EQ(FX_FormClose(form, "SAVED"), 0); break;
+    case EndAtStart::kDestroyWindow: DestroyWindow(dialog); break;
   }
   return 0;
 }
 
-TEST_F(FormCreateTest, ModalFormClosedNormallyGivesZeroAndCanBeShownAgain) {
-  for (int round = 0; round < 2; ++round) {
-    modalDialog = nullptr;
-    EXPECT_EQ(FX_FormCreate("modal", "modal=true;edge=false;stbar=false", 0, 0, 100, 100,
-                            CloseAtStart),
-              0)
-        << "round " << round;
-    EXPECT_NE(modalDialog, nullptr);
-    EXPECT_FALSE(IsWindow(modalDialog));
-    const FormDef record = FindWindowDef("modal");
-    EXPECT_EQ(record.handle, nullptr);
-    EXPECT_EQ(record.closeReason, "CLOSE");
-    EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+TEST_F(FormCreateTest, AFormThatEndsWhileItStartsGivesZeroAndCanBeCreatedAgain) {
+  const struct {
+    const char* what;
+    const char* properties;
+    EndAtStart end;
+    const char* reason;
+  } cases[] = {
+      {"modal, its close posted", "modal=true", EndAtStart::kPostedClose, "CLOSE"},
+      {"modal, closed by the program", "modal=true", EndAtStart::kFormClose, "SAVED"},
+      {"modeless, closed by the program", "", EndAtStart::kFormClose, "SAVED"},
+      {"modeless, destroyed", "", EndAtStart::kDestroyWindow, ""},
+  };
+  for (const auto& c : cases) {
+    endAtStart = c.end;
+    const std::string form = test::NewName("starting");
+    for (int round = 0; round < 2; ++round) {
+      SCOPED_TRACE(std::string(c.what) + ", round " + std::to_string(round));
+      startedDialog = nullptr;
+      destroysSeen = 0;
+      EXPECT_EQ(FX_FormCreate(form, std::string(c.properties) + ";edge=false;stbar=false", 0, 0,
+                              100, 100, EndWhileStarting),
+                0);
+      EXPECT_NE(startedDialog, nullptr);
+      EXPECT_FALSE(IsWindow(startedDialog));
+      EXPECT_EQ(destroysSeen, 1) << "the callback sees its dialog's WM_DESTROY once";
+      const FormDef record = FindWindowDef(form);
+      EXPECT_EQ(record.handle, nullptr);
+      EXPECT_EQ(record.closeReason, c.reason);
+      EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
+      EXPECT_EQ(FX_FormClose(form, ""), 4);
+    }
   }
   EXPECT_TRUE(IsWindowEnabled(MainHandle())) << "the owner is enabled again";
   EXPECT_TRUE(test::Reports().empty());

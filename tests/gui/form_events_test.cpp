@@ -188,18 +188,28 @@ TEST_F(FormEvents, RequiredFieldTakesTheFocusBackAndSaysSoAtTheNextFocus) {
   EXPECT_EQ(GetFocus(), Control("name"));
 }
 
-TEST_F(FormEvents, StringIsCutToItsLength) {
-  Add("code", fx::item::EDIT, 1, "length=5");
-  Add("other", fx::item::EDIT, 2, "");
-  Create();
-  SetFocus(Control("code"));
-  // The control's own limit stops typing at five characters; text set by a program is not
-  // limited, and the exit cuts it.
-  SetWindowTextA(Control("code"), "abcdefgh");
-  SetFocus(Control("other"));
-  test::PumpMessages();
-  EXPECT_EQ(Text("code"), "abcde");
-  EXPECT_EQ(FindItemDef(form_, "code").currentText, "abcde");
+TEST_F(FormEvents, StringIsCutToItsLengthAndOnlyToIt) {
+  // The control's own limit stops typing at LENGTH characters; text set by a program is
+  // not limited, and the exit cuts it. Without LENGTH nothing is cut, however long.
+  const struct {
+    const char* properties;
+    std::size_t set, kept;
+  } cases[] = {{"length=5", 8, 5}, {"", 100000, 100000}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.properties);
+    SetUp();
+    Add("code", fx::item::EDIT, 1, c.properties);
+    Add("other", fx::item::EDIT, 2, "");
+    Create();
+    SetFocus(Control("code"));
+    const std::string typed(c.set, 'x');
+    SetWindowTextA(Control("code"), typed.c_str());
+    SetFocus(Control("other"));
+    test::PumpMessages();
+    EXPECT_EQ(FX_FormItemGet(form_, "code", fx::key::VALUE), typed.substr(0, c.kept));
+    EXPECT_EQ(FX_FormItemText(form_, "code"), typed.substr(0, c.kept));
+    Close();
+  }
 }
 
 TEST_F(FormEvents, DateAndAmountAreWrittenBackNormalised) {

@@ -247,6 +247,7 @@ TEST_F(MainWindowMessagesTest, NavigationUsesTheFormOrTheMainWindowWhileAFormIsC
   WindowDef shown;
   shown.name = "shown";
   shown.handle = formWindow;
+  shown.state = FormState::kOpen;
   StoreWindowDef("shown", shown);
   struct Case {
     const char* what;

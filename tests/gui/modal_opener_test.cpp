@@ -1,7 +1,9 @@
 // A modal form opened from another form's callback: while it is shown it is the current
-// form, and once it closes the form that opened it is served again (its events still
-// arrive). A modal form opened with no form current leaves none current. Keys typed into
-// a modal form reach its callback although the platform's own loop reads them.
+// form, and once it closes the form created last that is still open is current and the
+// form that opened it is served again (its events still arrive). A modal form opened with
+// no form current leaves none current. Keys typed into a modal form reach its callback
+// although the platform's own loop reads them. Modal forms opened from modal forms block
+// exactly the chain below them, and each gets the keyboard back when the next one closes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +19,9 @@ std::intptr_t CloseAtStart(std::string, std::string, std::string, HWND dialog, U
   return 0;
 }
 
-// What the opener's callback saw of the modal form it opened from a click.
+// What the opener's callback saw of the modal form it opened from a click; the modeless
+// form that the modal form opens while it is shown, if any.
+const char* sideForm = nullptr;
 struct Opened {
   int clicks = 0;
   ErrorCode code = -1;
@@ -28,7 +32,12 @@ Opened opened;
 
 std::intptr_t CloseAtStartAndLook(std::string form, std::string item, std::string event,
                                   HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) opened.currentWhileShown = TheRegistry().CurrentFormName;
+  if (message == WM_INITDIALOG) {
+    opened.currentWhileShown = TheRegistry().CurrentFormName;
+    if (sideForm) {
+      EXPECT_EQ(FX_FormCreate(sideForm, "stbar=false", 0, 0, 120, 80, nullptr), 0);
+    }
+  }
   return CloseAtStart(form, item, event, dialog, message, wParam, lParam);
 }
 
@@ -61,19 +70,32 @@ void Click(const std::string& form, const std::string& item) {
 }
 
 TEST_F(ModalOpenerTest, TheOpenerIsServedAgainOnceTheModalFormCloses) {
-  ASSERT_EQ(FX_FormCreate("opener", "edge=false;stbar=false", 0, 0, 400, 300, OpenModalOnClick),
-            0);
-  Click("opener", "open");
-  EXPECT_EQ(opened.code, 0);
-  EXPECT_EQ(opened.currentWhileShown, "picker");
-  EXPECT_EQ(opened.currentAfter, "opener");
-  EXPECT_EQ(FX_FormCloseReason("picker"), "CLOSE");
+  const struct {
+    const char* side;     // a modeless form the modal form opens while it is shown
+    const char* current;  // current once the modal form has closed: the last one created
+  } cases[] = {{nullptr, "opener"}, {"side", "side"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.current);
+    opened = Opened();
+    sideForm = c.side;
+    ASSERT_EQ(FX_FormCreate("opener", "edge=false;stbar=false", 0, 0, 400, 300, OpenModalOnClick),
+              0);
+    Click("opener", "open");
+    EXPECT_EQ(opened.code, 0);
+    EXPECT_EQ(opened.currentWhileShown, "picker");
+    EXPECT_EQ(opened.currentAfter, c.current);
+    EXPECT_EQ(FX_FormCloseReason("picker"), "CLOSE");
 
-  // A second click reaches the opener's callback only if its procedure serves it.
-  Click("opener", "open");
-  EXPECT_EQ(opened.clicks, 2) << "expected the opener to raise ITEMCLIC after the modal form";
-  EXPECT_TRUE(test::Reports().empty());
-  SendMessageA(FindWindowDef("opener").handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    // A second click reaches the opener's callback only if its procedure serves it.
+    Click("opener", "open");
+    EXPECT_EQ(opened.clicks, 2) << "expected the opener to raise ITEMCLIC after the modal form";
+    EXPECT_TRUE(test::Reports().empty());
+    if (c.side) {
+      EXPECT_EQ(FX_FormClose(c.side, ""), 0);
+    }
+    EXPECT_EQ(FX_FormClose("opener", ""), 0);
+  }
+  sideForm = nullptr;
 }
 
 TEST_F(ModalOpenerTest, AModalFormOpenedWithNoFormCurrentLeavesNoneCurrent) {
@@ -121,6 +143,113 @@ TEST_F(ModalOpenerTest, KeysTypedIntoAModalFormReachItsCallback) {
   EXPECT_EQ(keysSeen, (std::vector<std::string>{"field" + down + "88",
                                                 "field " + std::to_string(WM_CHAR) + " 120",
                                                 "field" + down + "27"}));
+}
+
+// A chain of modal forms, each opened from the one before by one event, the deepest
+// closing itself; every level, once shown and once back, says what it sees: whether the
+// main window and each open level take input, whether it is the active window, and which
+// of its items has the keyboard.
+struct Chain {
+  const char* event;  // what opens the next level: ITEMCLIC, ITEMKEY or BEFORE
+  int depth;
+};
+Chain chain;
+std::vector<std::string> chainSeen;
+
+std::string Level(int level) { return "level" + std::to_string(level); }
+
+void LookAtChain(int level, HWND dialog, const char* when) {
+  std::string line = Level(level) + " " + when + ": main " +
+                     std::to_string(IsWindowEnabled(FindWindowDef(TheRegistry().MainWindowName).handle) != 0);
+  for (int k = 1; k <= chain.depth; ++k) {
+    const HWND shown = FindWindowDef(Level(k)).handle;
+    if (shown && IsWindow(shown)) line += " " + Level(k) + " " + std::to_string(IsWindowEnabled(shown) != 0);
+  }
+  line += GetActiveWindow() == dialog ? " active" : " inactive";
+  const std::string focused = FindItemNameByControl(Level(level), GetFocus());
+  chainSeen.push_back(line + " focus " + (focused.empty() ? "-" : focused));
+}
+
+void TypeKey(WORD key) {
+  INPUT inputs[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = key;
+    inputs[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+std::intptr_t ChainLevel(std::string form, std::string item, std::string event, HWND dialog,
+                         UINT message, WPARAM wParam, LPARAM);
+
+void OpenNext(int level, HWND dialog) {
+  const std::string next = Level(level + 1);
+  if (FindItemDef(next, "next").type.empty()) {
+    ASSERT_EQ(FX_FormItemAdd(next, "next", fx::item::BUTTON, 1, 10, 10, 60, 24, ""), 0);
+    ASSERT_EQ(FX_FormItemAdd(next, "field", fx::item::EDIT, 2, 10, 40, 60, 24, ""), 0);
+  }
+  EXPECT_EQ(FX_FormCreate(next, "modal=true;stbar=false", 0, 0, 160, 110, ChainLevel), 0);
+  // Looked at once the platform has moved the keyboard after the close.
+  PostMessageA(dialog, WM_APP + 1, 0, 0);
+}
+
+std::intptr_t ChainLevel(std::string form, std::string item, std::string event, HWND dialog,
+                         UINT message, WPARAM wParam, LPARAM) {
+  const int level = std::stoi(form.substr(5));
+  const bool opens = event == chain.event;
+  if (event == fx::event::BEFORE && message == WM_INITDIALOG) {
+    PostMessageA(dialog, WM_APP, 0, 0);
+    // A level that nothing moves on in time closes, so the test fails instead of waiting.
+    SetTimer(dialog, 1, 5000, nullptr);
+  } else if (event == fx::event::BEFORE && message == WM_TIMER && wParam == 1) {
+    FX_FormClose(form, "");
+  } else if (event == fx::event::BEFORE && message == WM_APP) {
+    if (level == chain.depth) {
+      LookAtChain(level, dialog, "deepest");
+      FX_FormClose(form, "");
+    } else if (opens) {
+      OpenNext(level, dialog);
+    } else {
+      TypeKey(std::string(chain.event) == fx::event::ITEMKEY ? 'N' : VK_SPACE);
+    }
+    return 1;
+  } else if (event == fx::event::BEFORE && message == WM_APP + 1) {
+    LookAtChain(level, dialog, "back");
+    FX_FormClose(form, "");
+    return 1;
+  } else if (opens && ((event == fx::event::ITEMKEY && message == WM_KEYDOWN && wParam == 'N') ||
+                       (event == fx::event::ITEMCLIC && item == "next"))) {
+    OpenNext(level, dialog);
+    return 1;
+  }
+  return 0;
+}
+
+TEST_F(ModalOpenerTest, NestedModalFormsBlockTheirOpenersAndGiveTheKeyboardBack) {
+  for (const Chain& c : {Chain{fx::event::ITEMCLIC, 3}, Chain{fx::event::ITEMKEY, 4},
+                         Chain{fx::event::BEFORE, 3}}) {
+    SCOPED_TRACE(std::string(c.event) + ", " + std::to_string(c.depth) + " levels");
+    chain = c;
+    chainSeen.clear();
+    ASSERT_EQ(FX_FormCreate("chainOpener", "edge=false;stbar=false", 0, 0, 400, 300, nullptr), 0);
+    OpenNext(0, FindWindowDef("chainOpener").handle);
+    test::PumpMessages();
+
+    // While the deepest is shown, nothing below it takes input; once a level is back, it
+    // takes input, is active and has the keyboard on the item it left, and nothing below.
+    std::vector<std::string> expected;
+    for (int level = c.depth; level >= 1; --level) {
+      std::string line = Level(level) + (level == c.depth ? " deepest" : " back") + ": main 0";
+      for (int k = 1; k <= level; ++k) line += " " + Level(k) + (k == level ? " 1" : " 0");
+      expected.push_back(line + " active focus next");
+    }
+    EXPECT_EQ(chainSeen, expected);
+    EXPECT_TRUE(IsWindowEnabled(FindWindowDef(TheRegistry().MainWindowName).handle));
+    EXPECT_EQ(TheRegistry().CurrentFormName, "chainOpener");
+    EXPECT_EQ(FX_FormClose("chainOpener", ""), 0);
+  }
+  EXPECT_TRUE(test::Reports().empty());
 }
 
 }  // namespace

@@ -251,6 +251,31 @@ TEST_F(SeveralForms, HidingOrDisablingTheFocusedFieldKeepsItsExit) {
     EXPECT_EQ(FX_FormItemText(form_, "field"), "typed");
     const ItemDef field = FindItemDef(form_, "field");
     EXPECT_FALSE(key == fx::key::ENABLE ? field.enable : field.visible);
+    // The keyboard moved on to the next tab stop, and the form's keys still work there.
+    EXPECT_EQ(GetFocus(), Control("other"));
+    EXPECT_EQ(test::TypeInLoop({VK_TAB}, GetWindow(Control("combo"), GW_CHILD)), 0);
+    EXPECT_TRUE(Saw(form_ + " other ITEMKEY"));
+    EXPECT_TRUE(IsChild(Control("combo"), GetFocus())) << "expected Tab to reach the combo box";
+  }
+}
+
+TEST_F(SeveralForms, ClosingTheCurrentFormGivesTheKeyboardToTheFormThatBecomesCurrent) {
+  // The form left behind either had the keyboard on one of its items, or never had it.
+  const char* const lastFocused[] = {"other", nullptr};
+  for (const char* last : lastFocused) {
+    SCOPED_TRACE(last ? last : "never focused");
+    Next();
+    CreateMainForm();
+    if (last) SetFocus(Control(last));
+    const std::string second = test::NewName("second");
+    ASSERT_EQ(FX_FormItemAdd(second, "entry", fx::item::EDIT, 1, 10, 10, 120, 28, ""), 0);
+    ASSERT_EQ(FX_FormCreate(second, "edge=false;stbar=false", 0, 200, 200, 100, Record), 0);
+    SetFocus(FindItemDef(second, "entry").control);
+    test::PumpMessages();
+    ASSERT_EQ(FX_FormClose(second, ""), 0);
+    test::PumpMessages();
+    EXPECT_EQ(TheRegistry().CurrentFormName, form_);
+    EXPECT_EQ(GetFocus(), Control(last ? last : "field"));
   }
 }
 
