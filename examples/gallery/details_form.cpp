@@ -1,4 +1,5 @@
-// The modal form's items, its creation and its callback.
+// The modal form's items, its creation and its callback; and the small modal form it opens
+// in turn, which blocks it until it closes.
 #include "details_form.h"
 
 #include "event_log.h"
@@ -9,6 +10,7 @@ namespace gallery {
 namespace {
 
 const char kForm[] = "details";
+const char kConfirmForm[] = "confirm";
 
 const ItemRow kItems[] = {
     {"heading", fx::item::STATIC, 1, 10, 8, 340, 36,
@@ -28,7 +30,42 @@ const ItemRow kItems[] = {
      "button=CANCEL;value=Cancel;remark=Closes with the reason CANCEL"},
     {"later", fx::item::BUTTON, 10, 55, 150, 90, 30,
      "value=Later;remark=The program closes the form with the reason LATER"},
+    {"confirm", fx::item::BUTTON, 11, 155, 190, 190, 26,
+     "value=Confirm...;remark=Opens a second modal form above this one"},
 };
+
+const ItemRow kConfirmItems[] = {
+    {"question", fx::item::STATIC, 1, 10, 10, 200, 20, "value=Keep these details?;ftname=Arial;ftsize=9"},
+    {"yes", fx::item::BUTTON, 2, 10, 40, 95, 28, "button=OK;value=Yes"},
+    {"no", fx::item::BUTTON, 3, 115, 40, 95, 28, "button=CANCEL;value=No"},
+};
+
+std::intptr_t ConfirmCallback(std::string form, std::string item, std::string event,
+                              HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    LogEvent(form, item, event, message, wParam, lParam);
+    if (event == fx::event::BEFORE && message == WM_SHOWWINDOW && wParam) {
+      // The form it was opened from, and the main window below that, take no input
+      // while it is shown.
+      const HWND opener = GetWindow(dialog, GW_OWNER);
+      const HWND mainWindow = opener ? GetWindow(opener, GW_OWNER) : nullptr;
+      Line("blocked " + form + " opener=" + std::to_string(opener && !IsWindowEnabled(opener)) +
+           " main=" + std::to_string(mainWindow && !IsWindowEnabled(mainWindow)));
+      LogLayout(form, dialog, TableOf(kConfirmItems));
+    }
+  } catch (...) {
+    // An exception must not unwind through the dialog manager; the event is dropped.
+  }
+  return 0;
+}
+
+void RunConfirmForm() {
+  const ErrorCode code = FX_FormCreate(kConfirmForm, "name=Confirm;modal=true;stbar=false", 0,
+                                       0, 230, 110, ConfirmCallback);
+  if (code != 0) ReportError(code);
+  Line("closed " + std::string(kConfirmForm) + " reason=[" + FX_FormCloseReason(kConfirmForm) +
+       "] -> " + std::to_string(code));
+}
 
 std::intptr_t DetailsCallback(std::string form, std::string item, std::string event,
                               HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -38,6 +75,7 @@ std::intptr_t DetailsCallback(std::string form, std::string item, std::string ev
     if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
     if (event == fx::event::BEFORE && message == WM_SHOWWINDOW && wParam)
       LogLayout(form, dialog, TableOf(kItems));
+    if (event == fx::event::ITEMCLIC && item == "confirm") RunConfirmForm();
     if (event == fx::event::ITEMCLIC && item == "later")
       Line("close " + form + " -> " + std::to_string(FX_FormClose(form, "LATER")));
     if (event == fx::event::ITEMCHG && item == "urgent")
@@ -50,13 +88,17 @@ std::intptr_t DetailsCallback(std::string form, std::string item, std::string ev
 
 }  // namespace
 
-ErrorCode DeclareDetailsForm() { return DeclareItems(kForm, TableOf(kItems)); }
+ErrorCode DeclareDetailsForm() {
+  const ErrorCode code = DeclareItems(kForm, TableOf(kItems));
+  const ErrorCode confirmCode = DeclareItems(kConfirmForm, TableOf(kConfirmItems));
+  return code ? code : confirmCode;
+}
 
 std::string RunDetailsForm() {
   // A modal form returns only once it is closed; a framed form is centred whatever its
   // position.
   const ErrorCode code = FX_FormCreate(
-      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white", 0, 0, 360, 230,
+      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white", 0, 0, 360, 270,
       DetailsCallback);
   if (code != 0) ReportError(code);
   MarkDetailsButton(false);

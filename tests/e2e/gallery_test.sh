@@ -57,12 +57,14 @@ expect_no_error_box() {
   fi
 }
 
-# The centre of a control, from the gallery's layout line "layout FORM ITEM X Y W H".
+# The centre of a control, from the gallery's layout line "layout FORM ITEM X Y W H"; with
+# "right", a point near its right end instead.
 click_item() {
-  local form=$1 item=$2 x y w h
+  local form=$1 item=$2 at=${3:-centre} x y w h
   read -r x y w h < <(tr -d '\r' <"$log" | awk -v f="$form" -v i="$item" \
     '$1 == "layout" && $2 == f && $3 == i { print $4, $5, $6, $7 }' | tail -n 1)
   [ -n "${h:-}" ] || fail "expected a layout line for $form.$item"
+  [ "$at" = right ] && x=$((x + w - 16)) && w=0
   # A synchronous move to where the pointer already is waits for a motion that never comes.
   local X Y SCREEN WINDOW
   eval "$(xdotool getmouselocation --shell)"
@@ -192,6 +194,21 @@ echo "== OK checks the modal form: refused while its required date is empty, the
 mark
 click_item gallery details
 wait_for '^ready details$'
+
+echo "== a modal form above the modal form blocks it, then gives it the keyboard back"
+mark
+click_item details confirm
+wait_for '^ready confirm$'
+expect_last '^blocked confirm' 'blocked confirm opener=1 main=1'
+# The comment field's right end lies beside the confirm form, which covers the rest.
+click_item details comment right
+click_item confirm no
+wait_for '^closed confirm reason=\[CANCEL\] -> 0$'
+expect_none '^event details comment BEFORE WM_COMMAND EN_SETFOCUS$'
+mark
+xdotool key shift+Tab
+wait_for '^event details confirm ITEMKEY WM_KEYDOWN 0x9$'
+wait_for '^status details \[The program closes the form with the reason LATER\]$'
 mark
 click_item details ok
 wait_for '^status details \[Saisie obligatoire\]$'
