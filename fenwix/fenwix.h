@@ -137,7 +137,7 @@ void FX_ErrorHandlerSet(ErrorHandler handler);
 
 // The language of the library's texts, "FR" (the default) or "US", in any case: the
 // message database is searched in it first, then in the other, and the status texts of
-// refused fields follow it. Any other text is reported as 19 and changes nothing.
+// refused fields follow it. Any other text is reported as 29 and changes nothing.
 ErrorCode FX_LanguageSet(std::string language);
 
 #ifdef _WIN32
@@ -162,7 +162,7 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
                          std::string value);
 // What an item shows now, as text: VALUE of a field is its control's text, as typed or as
 // written back; CHECK of a check box is "TRUE" or "FALSE" as on the screen; any other key
-// gives the record's value in a form FX_FormItemSet takes back. "" and a report (18, 19)
+// gives the record's value in a form FX_FormItemSet takes back. "" and a report (18, 28)
 // for an unknown item or key.
 std::string FX_FormItemGet(std::string formName, std::string itemName, std::string key);
 
@@ -170,6 +170,11 @@ std::string FX_FormItemGet(std::string formName, std::string itemName, std::stri
 // refuse it. The reason ("CLOSE" when empty) is what FX_FormCloseReason then gives. 27 when
 // the form refused, 4 for a form that is not open; neither shows a message box.
 ErrorCode FX_FormClose(std::string formName, std::string reason);
+// The check that OK makes before it closes a form, for the program's own buttons ("Add",
+// "Save"): 0 when every reachable field is acceptable; otherwise the focus goes to the
+// first failing field in sequence order, the status bar shows its message at once, and
+// the result is that field's validation code (non-zero). 4 for a form that is not open.
+ErrorCode FX_FormCheck(std::string formName);
 // Puts a text of the program's own into the form's status bar, until the library shows
 // a field's remark or message there at the next focus change. 4, without a message box,
 // for a form that is not open or has no status bar.

@@ -11,7 +11,7 @@ ErrorCode FX_LanguageSet(std::string language) {
   SaveErrorContext();
   // A report names the refused word where other reports name their window or item.
   SetErrorContext(language, "FX_LanguageSet");
-  if (!ChooseTextLanguage(language)) return Reported(19);
+  if (!ChooseTextLanguage(language)) return Reported(29);
   RestoreErrorContext();
   return 0;
 }

@@ -13,7 +13,7 @@ std::string ItemValue(const std::string& formName, const std::string& itemName,
   const ItemDef item = FindItemDef(formName, itemName);
   const ItemKeyRule* rule = FindItemKeyRule(key);
   if (item.type.empty() || !rule) {
-    ReportError(item.type.empty() ? 18 : 19);
+    ReportError(item.type.empty() ? 18 : 28);
     return std::string();
   }
   // What the user sees: the field's text as typed, not yet left, or as written back after

@@ -60,22 +60,25 @@ std::string ValidateCurrency(ItemDef& item) {
 
 }  // namespace
 
-std::string FieldRefusal(const ItemDef& item, const std::string& text) {
+FieldRefusal RefusalOf(const ItemDef& item, const std::string& text) {
+  const FieldRefusal required{kRequiredEmpty, RequiredInputText()};
   if (item.fieldType == fx::field::DATE) {
     DateValue date;
     date.setFormat(item.format);
     date.parse(text);
-    if (date.error() == DateValue::kEmpty) return item.notNull ? RequiredInputText() : "";
-    return date.error() == DateValue::kOk ? "" : InvalidInputText();
+    if (date.error() == DateValue::kEmpty) return item.notNull ? required : FieldRefusal();
+    if (date.error() == DateValue::kOk) return FieldRefusal();
+    return {date.error(), InvalidInputText()};
   }
   if (item.fieldType == fx::field::CURRENCY) {
     CurrencyFormatState amount;
     amount.setFormat(item.format);
     amount.parse(text);
-    if (amount.isEmpty() && item.notNull) return RequiredInputText();
-    return amount.error() == CurrencyFormatState::kOk ? "" : InvalidInputText();
+    if (amount.isEmpty() && item.notNull) return required;
+    if (amount.error() == CurrencyFormatState::kOk) return FieldRefusal();
+    return {amount.error(), InvalidInputText()};
   }
-  return text.empty() && item.notNull ? RequiredInputText() : "";
+  return text.empty() && item.notNull ? required : FieldRefusal();
 }
 
 std::string ValidateField(ItemDef& item) {

@@ -15,7 +15,16 @@
 std::string ValidateField(ItemDef& item);
 
 // Why a field's text keeps its form from being accepted, by the same rules and without
-// touching the control: empty when the text may stay, else the status text that says why.
-std::string FieldRefusal(const ItemDef& item, const std::string& text);
+// touching the control: the field's validation code (0 when the text may stay; a DATE's or
+// an amount's own error code; kRequiredEmpty for a required field left empty) and the
+// status text that says why.
+struct FieldRefusal {
+  ErrorCode code = 0;
+  std::string message;
+};
+// The date format's code for an empty text stands for every type's required field left
+// empty.
+inline constexpr ErrorCode kRequiredEmpty = DateValue::kEmpty;
+FieldRefusal RefusalOf(const ItemDef& item, const std::string& text);
 
 #endif

@@ -1,10 +1,12 @@
 // What a program does to an open form from its own code: close it as its close box
-// would, and put its own text in the form's status bar. A form that is not open gives 4
-// without a message box: a program may well ask this of a form the user has just closed.
+// would, check it as OK would, and put its own text in the form's status bar. A form that
+// is not open gives 4 without a message box: a program may well ask this of a form the
+// user has just closed.
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/form_close.h"
+#include "fenwix/formproc/form_events.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/window/form_life.h"
@@ -31,6 +33,15 @@ ErrorCode FX_FormClose(std::string formName, std::string reason) {
   const bool closed = CloseWithReason(form.handle, formName, reason.empty() ? kCloseReason : reason);
   RestoreErrorContext();
   return closed ? 0 : 27;
+}
+
+ErrorCode FX_FormCheck(std::string formName) {
+  SaveErrorContext();
+  SetErrorContext(formName, "FX_FormCheck");
+  if (!OpenForm(formName).handle) return 4;
+  const ErrorCode code = CheckForm(formName);
+  RestoreErrorContext();
+  return code;
 }
 
 ErrorCode FX_FormStatusSet(std::string formName, std::string text) {

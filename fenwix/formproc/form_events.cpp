@@ -59,31 +59,12 @@ std::vector<std::string> ReachableFields(const std::string& formName) {
   return names;
 }
 
-// Every field acceptable; otherwise the first one that is not takes the focus, and the
-// status bar says why.
-bool FormAcceptable(const std::string& formName) {
-  for (const std::string& fieldName : ReachableFields(formName)) {
-    const ItemDef item = FindItemDef(formName, fieldName);
-    const std::string refusal = FieldRefusal(item, ControlText(item.control));
-    if (refusal.empty()) continue;
-    FormDef form = FindWindowDef(formName);
-    form.statusText = refusal;
-    StoreWindowDef(formName, form);
-    // The field being left for it is not checked now: its check would take the focus back.
-    const FocusReturn guard(ItemKey(formName, fieldName));
-    os::SetFocus(item.control);
-    ShowStatus(form, refusal);
-    return false;
-  }
-  return true;
-}
-
 // An OK or CANCEL button records its role and closes the form through the same path as
 // the close box, so the application sees the close command too. OK first checks every
 // field: a form is not accepted with a required field empty or an impossible date or
 // amount, whether or not the user ever went into that field.
 INT_PTR CloseByButton(HWND dialog, const std::string& formName, const std::string& reason) {
-  if (reason == fx::word::OK && !FormAcceptable(formName)) return 1;
+  if (reason == fx::word::OK && CheckForm(formName) != 0) return 1;
   CloseWithReason(dialog, formName, reason);
   return 1;
 }
@@ -134,6 +115,9 @@ INT_PTR Exit(const EventMessage& message, const std::string& formName,
   FormDef form = FindWindowDef(formName);
   form.statusText = statusText;
   StoreWindowDef(formName, form);
+  // A refused field says why at once, over the remark its focus coming back has shown; the
+  // message stays until the field is left with an acceptable value.
+  if (!statusText.empty()) ShowStatus(form, statusText);
   ItemDef stored = FindItemDef(formName, itemName);
   stored.currentText = item.currentText;
   stored.date = item.date;
@@ -153,6 +137,24 @@ INT_PTR Exit(const EventMessage& message, const std::string& formName,
 }
 
 }  // namespace
+
+ErrorCode CheckForm(const std::string& formName) {
+  for (const std::string& fieldName : ReachableFields(formName)) {
+    const ItemDef item = FindItemDef(formName, fieldName);
+    const FieldRefusal refusal = RefusalOf(item, ControlText(item.control));
+    if (refusal.code == 0) continue;
+    FormDef form = FindWindowDef(formName);
+    form.statusText = refusal.message;
+    StoreWindowDef(formName, form);
+    // The field being left for it is not checked now: its check would take the focus back
+    // and put its own message in place of this one.
+    const FocusReturn guard(ItemKey(formName, fieldName));
+    os::SetFocus(item.control);
+    ShowStatus(form, refusal.message);
+    return refusal.code;
+  }
+  return 0;
+}
 
 INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam) {
   const EventMessage message{dialog, WM_COMMAND, wParam, lParam};

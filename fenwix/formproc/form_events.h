@@ -9,6 +9,12 @@
 
 // The texts the exit from a refused field leaves in the status bar.
 #include "fenwix/formproc/status_text.h"
+#include "fenwix/fenwix.h"
+
+// The check OK makes before it closes a form: 0 when every field the user can reach is
+// acceptable; otherwise the first failing field in sequence order takes the focus, the
+// status bar says why, and the result is that field's validation code.
+ErrorCode CheckForm(const std::string& formName);
 
 INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam);
 

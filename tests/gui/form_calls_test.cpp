@@ -130,7 +130,7 @@ TEST_F(FormCalls, GetReadsWhatTheItemShows) {
 
   EXPECT_EQ(Get("nothing"), "");
   EXPECT_EQ(Get("name", "colour"), "");
-  EXPECT_EQ(test::TakeReportedCodes(), (std::vector<int>{18, 19}));
+  EXPECT_EQ(test::TakeReportedCodes(), (std::vector<int>{18, 28}));
 }
 
 TEST_F(FormCalls, SetValueAndCheckShowOnTheControlAsNoChangeOfTheUsers) {
@@ -197,25 +197,35 @@ TEST_F(FormCalls, CloseFromCodeGoesThroughTheFormsCloseCommand) {
   EXPECT_EQ(FX_FormCloseReason(form_), "CLOSE");
 }
 
-TEST_F(FormCalls, OkClosesOnlyAnAcceptableForm) {
+TEST_F(FormCalls, CheckAndOkAcceptOnlyAnAcceptableForm) {
+  EXPECT_EQ(FX_FormCheck(form_), 4) << "not open yet";
   Create();
   const HWND dialog = FindWindowDef(form_).handle;
   // The required code was never entered; a date that cannot be comes before it in the
-  // sequence; once both are right, OK closes.
+  // sequence; once both are right, the check passes and OK closes. The program's check
+  // and OK's refuse alike, the check with the field's own code.
   const struct {
     const char* item;
     const char* typed;
     const char* refusedAt;
     const char* status;
+    ErrorCode code;
   } cases[] = {
-      {"when", "", "code", "Saisie obligatoire"},
-      {"when", "31/13/2005", "when", "Saisie incorrecte"},
-      {"code", "A1", "when", "Saisie incorrecte"},
-      {"when", "", nullptr, nullptr},
+      {"when", "", "code", "Saisie obligatoire", 8},
+      {"when", "31/13/2005", "when", "Saisie incorrecte", 2},
+      {"code", "A1", "when", "Saisie incorrecte", 2},
+      {"when", "", nullptr, nullptr, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.item) + " [" + c.typed + "]");
     SetWindowTextA(Control(c.item), c.typed);
+    SetFocus(Control("urgent"));
+    EXPECT_EQ(FX_FormCheck(form_), c.code);
+    test::PumpMessages();
+    if (c.refusedAt) {
+      EXPECT_EQ(GetFocus(), Control(c.refusedAt));
+      EXPECT_EQ(StatusBar(), c.status);
+    }
     SendMessageA(Control("ok"), BM_CLICK, 0, 0);
     test::PumpMessages();
     if (c.refusedAt) {
@@ -227,6 +237,8 @@ TEST_F(FormCalls, OkClosesOnlyAnAcceptableForm) {
   }
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(FX_FormCloseReason(form_), "OK");
+  EXPECT_EQ(FX_FormCheck(form_), 4) << "closed";
+  EXPECT_TRUE(test::Reports().empty());
 }
 
 TEST_F(FormCalls, StatusSetShowsTheProgramsText) {

@@ -169,23 +169,25 @@ TEST_F(FormEvents, NonZeroBeforeToInitDialogLeavesTheFormWithoutControls) {
   EXPECT_EQ(GetWindow(dialog_, GW_CHILD), nullptr);
 }
 
-TEST_F(FormEvents, RequiredFieldTakesTheFocusBackAndSaysSoAtTheNextFocus) {
+TEST_F(FormEvents, RequiredFieldTakesTheFocusBackAndSaysSoAtOnce) {
   Add("name", fx::item::EDIT, 1, "notnull=y;remark=Your name");
   Add("other", fx::item::EDIT, 2, "remark=Something else");
   Create("edge=false;stbar=true");
   SetFocus(Control("name"));
   test::PumpMessages();
   EXPECT_EQ(StatusBar(), "Your name");
-  SetFocus(Control("other"));
-  test::PumpMessages();
-  EXPECT_EQ(GetFocus(), Control("name"));
-  EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie obligatoire");
-  SetFocus(Control("other"));  // leaving again fails again; the message is shown now
-  test::PumpMessages();
-  EXPECT_EQ(StatusBar(), "Saisie obligatoire");
+  // Tab, typed: the field is refused, keeps the focus and says why while the user is in it.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    EXPECT_EQ(test::TypeInLoop({VK_TAB}, Control("name")), 0);
+    EXPECT_EQ(GetFocus(), Control("name"));
+    EXPECT_EQ(StatusBar(), "Saisie obligatoire") << "attempt " << attempt;
+  }
   // The other field only flickered past: it has no exit of its own.
-  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMEXIT name", "ITEMEXIT name"}));
-  EXPECT_EQ(GetFocus(), Control("name"));
+  EXPECT_EQ(NamedEvents(), (std::vector<std::string>{"ITEMKEY name 256 9", "ITEMEXIT name",
+                                                     "ITEMKEY name 256 9", "ITEMEXIT name"}));
+  // Left with a name, the field lets the help texts come back.
+  EXPECT_EQ(test::TypeInLoop({'A', VK_TAB}, Control("other")), 0);
+  EXPECT_EQ(StatusBar(), "Something else");
 }
 
 TEST_F(FormEvents, StringIsCutToItsLengthAndOnlyToIt) {
@@ -271,17 +273,17 @@ TEST_F(FormEvents, LanguageChoosesTheReportAndStatusTexts) {
   Add("other", fx::item::EDIT, 3, "");
   Create();
   const FrenchAfterwards restore;
-  // How the shipped texts of code 19 begin.
-  const char kFrench19[] = "Cette cl\xE9";
-  const char kEnglish19[] = "This property key";
+  // How the shipped texts of the unknown language's code begin.
+  const char kFrench29[] = "Cette langue";
+  const char kEnglish29[] = "This language";
   const struct {
     const char* language;
     const char* refusal;  // the start of the report's message, or nullptr when accepted
     bool english;         // the language in force afterwards
   } cases[] = {
-      {"US", nullptr, true},  {"DE", kEnglish19, true}, {"fr", nullptr, false},
-      {"", kFrench19, false}, {"us", nullptr, true},    {" FR", kEnglish19, true},
-      {"Fr", nullptr, false}, {"FRA", kFrench19, false},
+      {"US", nullptr, true},  {"DE", kEnglish29, true}, {"fr", nullptr, false},
+      {"", kFrench29, false}, {"us", nullptr, true},    {" FR", kEnglish29, true},
+      {"Fr", nullptr, false}, {"FRA", kFrench29, false},
   };
   auto statusAfterLeaving = [&](const char* item, const char* text) {
     Type(item, text);
@@ -292,10 +294,10 @@ TEST_F(FormEvents, LanguageChoosesTheReportAndStatusTexts) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("language \"") + c.language + "\"");
     test::RecordedMessageBoxes().clear();
-    EXPECT_EQ(FX_LanguageSet(c.language), c.refusal ? 19 : 0);
+    EXPECT_EQ(FX_LanguageSet(c.language), c.refusal ? 29 : 0);
     if (c.refusal) {
       const std::string window = *c.language ? c.language : TheRegistry().MainWindowName;
-      EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(19, "FX_LanguageSet", window) +
+      EXPECT_EQ(test::OneReportStartingWith(test::ReportHead(29, "FX_LanguageSet", window) +
                                             "Error msg : " + c.refusal), "");
     } else {
       EXPECT_EQ(test::TakeReportedCodes(), std::vector<int>{}) << "expected no report";
