@@ -10,6 +10,8 @@ set(FENWIX_CONFIG_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Fenwix)
 
 # Installed programs include <fenwix/fenwix.h>, as the library's own sources do.
 target_include_directories(fenwix PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+# A program's Release build carries no symbols, as the library's own programs do.
+target_link_options(fenwix INTERFACE $<INSTALL_INTERFACE:$<$<CONFIG:Release>:-s>>)
 
 install(TARGETS fenwix EXPORT FenwixTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})

@@ -24,14 +24,22 @@ step() {
   "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log"; fail "$what failed"; }
 }
 
+# No build type: the tree is a Release one all the same.
 step "library configure" cmake -S "$source_dir" -B "$work/library" \
-     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DFENWIX_BUILD_TESTS=OFF
+     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DFENWIX_BUILD_TESTS=OFF -DFENWIX_BUILD_PROGRAMS=OFF
 # A tree without its tests must not so much as read GoogleTest's CMake files.
 if grep -rqi googletest "$work/library"; then
   fail "expected no mention of googletest in a tree configured with FENWIX_BUILD_TESTS=OFF"
 fi
-# libfenwix.a is the only thing the install needs built; the programs are left out.
-step "library build" cmake --build "$work/library" -j2 --target fenwix
+grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$work/library/CMakeCache.txt" ||
+  fail "expected a tree configured without a build type to be a Release one"
+# Without the programs, the whole tree is the library.
+step "library build" cmake --build "$work/library" -j2
+for program in numlet gallery calc_driver; do
+  if find "$work/library" -name "$program.exe" | grep -q .; then
+    fail "expected no $program.exe in a tree configured with FENWIX_BUILD_PROGRAMS=OFF"
+  fi
+done
 step "install" cmake --install "$work/library" --prefix "$prefix"
 rm -rf "$work/library"
 for f in include/fenwix/fenwix.h lib/libfenwix.a share/fenwix/fenmsg.fdb \
@@ -44,13 +52,17 @@ if named=$(grep -rlF "$source_dir" "$package"); then
 fi
 echo "package test: library built without its tests and installed"
 
-# A toolchain that confines find_package to the compiler's own root re-roots every search
-# path; Fenwix_DIR names the package's folder directly.
+# As a CMake user names an installed package: its prefix, with no build type.
 step "consumer configure" cmake -S "$here/consumer" -B "$work/consumer" \
-     -DCMAKE_TOOLCHAIN_FILE="$package/$toolchain_name" -DCMAKE_BUILD_TYPE=Release \
-     -DFenwix_DIR="$package"
+     -DCMAKE_TOOLCHAIN_FILE="$package/$toolchain_name" -DCMAKE_PREFIX_PATH="$prefix"
 step "consumer build" cmake --build "$work/consumer" -j2
 echo "package test: consumer built with the installed toolchain file and package"
+grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$work/consumer/CMakeCache.txt" ||
+  fail "expected the consumer configured without a build type to be a Release one"
+nm_tool=$(sed -n 's/^CMAKE_NM:FILEPATH=//p' "$work/consumer/CMakeCache.txt")
+if "$nm_tool" "$work/consumer/consumer.exe" 2>/dev/null | grep -q .; then
+  fail "expected the consumer's Release build to carry no symbols"
+fi
 
 cd "$work/consumer"
 status=0
