@@ -50,6 +50,8 @@ inline constexpr const char TXCOL[] = "TXCOL";
 inline constexpr const char EDGE[] = "EDGE";
 inline constexpr const char MODAL[] = "MODAL";
 inline constexpr const char STBAR[] = "STBAR";
+// KEYS=WINDOWS: Return presses the form's OK button and Escape its CANCEL button.
+inline constexpr const char KEYS[] = "KEYS";
 inline constexpr const char ENABLE[] = "ENABLE";
 inline constexpr const char VISIBLE[] = "VISIBLE";
 inline constexpr const char CHECK[] = "CHECK";
@@ -114,6 +116,8 @@ inline constexpr const char BORDER_3DIN[] = "3DIN";
 // A button's role: these two close the form and record their name as its close reason.
 inline constexpr const char OK[] = "OK";
 inline constexpr const char CANCEL[] = "CANCEL";
+// The value of KEYS that gives a form the dialog keys of Windows.
+inline constexpr const char WINDOWS[] = "WINDOWS";
 }  // namespace word
 }  // namespace fx
 

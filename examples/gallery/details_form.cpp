@@ -15,7 +15,7 @@ const char kConfirmForm[] = "confirm";
 const ItemRow kItems[] = {
     {"heading", fx::item::STATIC, 1, 10, 8, 340, 36,
      "value=A framed, modal form with its own fields and status bar. Close it with the "
-     "close box, OK, Cancel or Later.;ftname=Arial;ftsize=9"},
+     "close box, OK (or Return), Cancel (or Escape) or Later.;ftname=Arial;ftsize=9"},
     {"commentLabel", fx::item::STATIC, 2, 10, 56, 80, 20, "value=Comment;ftname=Arial;ftsize=9"},
     {"dueLabel", fx::item::STATIC, 3, 10, 88, 80, 20, "value=Due date;ftname=Arial;ftsize=9"},
     {"urgentLabel", fx::item::STATIC, 4, 115, 120, 230, 20,
@@ -98,7 +98,7 @@ std::string RunDetailsForm() {
   // A modal form returns only once it is closed; a framed form is centred whatever its
   // position.
   const ErrorCode code = FX_FormCreate(
-      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white", 0, 0, 360, 270,
+      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white;keys=windows", 0, 0, 360, 270,
       DetailsCallback);
   if (code != 0) ReportError(code);
   MarkDetailsButton(false);

@@ -36,6 +36,7 @@ FormDef FormRecord(const std::string& formName, const std::string& properties,
   if (frame.caption.empty()) frame.caption = kDefaultCaption;
   form.hasStatusBar = !IsFalseText(GetProperty(fx::key::STBAR, properties));
   form.modal = IsTrueText(GetProperty(fx::key::MODAL, properties));
+  form.windowsKeys = UpperCase(GetProperty(fx::key::KEYS, properties)) == fx::word::WINDOWS;
   return form;
 }
 

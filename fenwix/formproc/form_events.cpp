@@ -59,6 +59,17 @@ std::vector<std::string> ReachableFields(const std::string& formName) {
   return names;
 }
 
+// Whether the form has a button of that role that the user could press.
+bool HasRoleButton(const std::string& formName, const char* role) {
+  for (const std::string& itemName : FormItemNames(formName)) {
+    const ItemDef item = FindItemDef(formName, itemName);
+    if (item.type == fx::item::BUTTON && item.button == role && item.control && item.enable &&
+        item.visible)
+      return true;
+  }
+  return false;
+}
+
 // An OK or CANCEL button records its role and closes the form through the same path as
 // the close box, so the application sees the close command too. OK first checks every
 // field: a form is not accepted with a required field empty or an impossible date or
@@ -197,11 +208,22 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
 }
 
 INT_PTR FormDialogCommand(HWND dialog, const std::string& formName, WPARAM command) {
+  const bool windowsKeys = FindWindowDef(formName).windowsKeys;
   if (command == IDOK) {
-    // The dialog manager sends IDOK for the Return key: move on instead of closing.
-    if (os::GetKeyState(VK_RETURN)) os::PostMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
+    // The dialog manager sends IDOK for the Return key (an open combo list keeps it): the
+    // form's OK button, with its check, for a form with the keys of Windows; else move on
+    // instead of closing.
+    if (!os::GetKeyState(VK_RETURN)) return 1;
+    if (!windowsKeys) {
+      os::PostMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
+      return 1;
+    }
+    if (HasRoleButton(formName, fx::word::OK)) CloseByButton(dialog, formName, fx::word::OK);
     return 1;
   }
+  // Escape's IDCANCEL: the CANCEL button's close, even for a form that has no such button.
+  if (command == IDCANCEL && windowsKeys && os::GetKeyState(VK_ESCAPE))
+    return CloseByButton(dialog, formName, fx::word::CANCEL);
   if (command == SC_CLOSE) return FormClose(dialog, formName);
   return 0;
 }

@@ -36,6 +36,7 @@ struct WindowDef {
   ColorValue backColor = 0;
   bool hasStatusBar = false;
   bool modal = false;
+  bool windowsKeys = false;  // KEYS=WINDOWS: Return is OK and Escape is CANCEL
   // A form's life, moved on by the form life module alone (which also writes handle).
   FormState state = FormState::kDeclared;
   std::uint32_t openOrder = 0;  // when the form last started opening; the latest open is current

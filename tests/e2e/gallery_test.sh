@@ -128,7 +128,7 @@ wait_for '^event gallery city BEFORE WM_COMMAND CBN_SETFOCUS$'
 [ "$(field_events gallery amount)" = "ITEMCHG ITEMEXIT" ] ||
   fail "expected ITEMCHG then ITEMEXIT for the amount, got [$(field_events gallery amount)]"
 
-echo "== the required name left empty keeps the focus and says so at the next focus"
+echo "== the required name left empty keeps the focus and says so at once"
 mark
 xdotool key Tab
 wait_for '^event gallery name BEFORE WM_COMMAND EN_SETFOCUS$'
@@ -137,7 +137,7 @@ xdotool key Tab
 wait_for '^event gallery name ITEMEXIT recorded=\[\]'
 [ "$(field_events gallery name)" = "ITEMEXIT" ] ||
   fail "expected ITEMEXIT alone for the unchanged name, got [$(field_events gallery name)]"
-expect_last '^status gallery ' "status gallery [$name_remark]"
+expect_last '^status gallery ' "status gallery [Saisie obligatoire]"
 expect_last 'EN_SETFOCUS|CBN_SETFOCUS|BN_SETFOCUS' 'event gallery name BEFORE WM_COMMAND EN_SETFOCUS'
 mark
 xdotool key Tab
@@ -214,9 +214,18 @@ click_item details ok
 wait_for '^status details \[Saisie obligatoire\]$'
 expect_none '^closed details'
 xdotool type --delay 20 '5.3.05'
-click_item details ok
+# The details form has the keys of Windows: Return presses OK, with its check.
+xdotool key Return
 wait_for '^closed details reason=\[OK\] -> 0$'
 wait_for '^set gallery reason VALUE=\[OK\] -> 0$'
+
+echo "== Escape presses the details form's Cancel"
+mark
+click_item gallery details
+wait_for '^ready details$'
+xdotool key Escape
+wait_for '^closed details reason=\[CANCEL\] -> 0$'
+wait_for '^set gallery reason VALUE=\[CANCEL\] -> 0$'
 
 echo "== the program fills the fields in, and reads back what they show"
 mark

@@ -397,6 +397,57 @@ TEST_F(FormEvents, KeysGoToTheFormFirstAndItsAnswerConsumesThem) {
   }
 }
 
+// KEYS=WINDOWS, with real keys: Return is the OK button wherever the focus is, with its
+// check, and Escape the CANCEL button, or the form's close with CANCEL when it has none.
+TEST_F(FormEvents, WindowsKeysPressTheFormsOkAndCancel) {
+  const struct {
+    const char* what;
+    const char* properties;
+    bool buttons;
+    const char* name;  // typed into the required field
+    WORD key;
+    const char* reason;  // the close reason, or nullptr when the form stays open
+    const char* status;
+    const char* focusAfter;  // where the keyboard is once the key is handled
+  } cases[] = {
+      {"Return on a filled form", "keys=windows", true, "Ada", VK_RETURN, "OK", "", nullptr},
+      {"Return on a refused form", "keys=Windows", true, "", VK_RETURN, nullptr,
+       "Saisie obligatoire", "name"},
+      {"Return without an OK button", "keys=windows", false, "Ada", VK_RETURN, nullptr, "", "other"},
+      {"Escape", "keys=windows", true, "", VK_ESCAPE, "CANCEL", "", nullptr},
+      {"Escape without a CANCEL button", "keys=windows", false, "", VK_ESCAPE, "CANCEL", "", nullptr},
+      {"Return, by default", "", true, "Ada", VK_RETURN, nullptr, "", "name"},
+      {"Escape, by default", "", true, "", VK_ESCAPE, nullptr, "", "other"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    Add("other", fx::item::EDIT, 1, "");
+    Add("name", fx::item::EDIT, 2, "notnull=y");
+    if (c.buttons) {
+      Add("ok", fx::item::BUTTON, 3, "button=OK");
+      Add("cancel", fx::item::BUTTON, 4, "button=CANCEL");
+    }
+    Create(std::string("edge=false;stbar=true;") + c.properties);
+    SetWindowTextA(Control("name"), c.name);
+    SetFocus(Control("other"));
+    test::PumpMessages();
+    // A key that leaves the focus where it was is waited for until the loop gives up.
+    const bool stays = c.focusAfter && std::string(c.focusAfter) == "other";
+    EXPECT_EQ(test::TypeInLoop({c.key}, c.focusAfter && !stays ? Control(c.focusAfter) : nullptr), 0);
+    test::PumpMessages();
+    EXPECT_EQ(IsWindow(dialog_) == FALSE, c.reason != nullptr);
+    if (c.focusAfter) {
+      EXPECT_EQ(GetFocus(), Control(c.focusAfter));
+    }
+    EXPECT_EQ(FX_FormCloseReason(form_), c.reason ? c.reason : "");
+    if (IsWindow(dialog_)) {
+      EXPECT_EQ(StatusBar(), c.status);
+      Close();
+    }
+  }
+}
+
 TEST_F(FormEvents, ClosedModelessFormCanBeCreatedAgain) {
   Add("label", fx::item::STATIC, 1, "value=x");
   Create();
