@@ -73,6 +73,10 @@ inline constexpr const char FTULINE[] = "FTULINE";
 inline constexpr const char BRDSIZE[] = "BRDSIZE";
 inline constexpr const char BRDCOL[] = "BRDCOL";
 inline constexpr const char BRDSTYLE[] = "BRDSTYLE";
+// The edges of its form an item keeps its distance to: a list of LEFT, TOP, RIGHT, BOTTOM.
+inline constexpr const char ANCHOR[] = "ANCHOR";
+// The smallest client size the user may give a form: "width,height" in pixels.
+inline constexpr const char MINSIZE[] = "MINSIZE";
 // VALUE1 to VALUE50 (combo box entries) are this prefix followed by the number.
 inline constexpr int LIST_ENTRIES = 50;
 }  // namespace key

@@ -21,17 +21,17 @@ const ItemRow kItems[] = {
     {"urgentLabel", fx::item::STATIC, 4, 115, 120, 230, 20,
      "value=Urgent (turns Details... red);ftname=Arial;ftsize=9"},
     {"comment", fx::item::EDIT, 5, 95, 52, 250, 24,
-     "type=string;length=30;remark=Any comment, up to 30 characters"},
+     "type=string;length=30;anchor=left,right;remark=Any comment, up to 30 characters"},
     {"due", fx::item::EDIT, 6, 95, 84, 120, 24,
      "type=date;format=dd.mm.yy;length=10;notnull=true;remark=A date as dd.mm.yy (required: OK checks it)"},
     {"urgent", fx::item::CHECKSYS, 7, 95, 122, 14, 14, ""},
-    {"ok", fx::item::BUTTON, 8, 155, 150, 90, 30, "button=OK;value=OK;remark=Closes with the reason OK"},
+    {"ok", fx::item::BUTTON, 8, 155, 150, 90, 30, "button=OK;value=OK;anchor=bottom;remark=Closes with the reason OK"},
     {"cancel", fx::item::BUTTON, 9, 255, 150, 90, 30,
-     "button=CANCEL;value=Cancel;remark=Closes with the reason CANCEL"},
+     "button=CANCEL;value=Cancel;anchor=bottom;remark=Closes with the reason CANCEL"},
     {"later", fx::item::BUTTON, 10, 55, 150, 90, 30,
-     "value=Later;remark=The program closes the form with the reason LATER"},
+     "value=Later;anchor=bottom;remark=The program closes the form with the reason LATER"},
     {"confirm", fx::item::BUTTON, 11, 155, 190, 190, 26,
-     "value=Confirm...;remark=Opens a second modal form above this one"},
+     "value=Confirm...;anchor=bottom;remark=Opens a second modal form above this one"},
 };
 
 const ItemRow kConfirmItems[] = {
@@ -73,7 +73,9 @@ std::intptr_t DetailsCallback(std::string form, std::string item, std::string ev
     LogEvent(form, item, event, message, wParam, lParam);
     WatchStatusBar(form, dialog);
     if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
-    if (event == fx::event::BEFORE && message == WM_SHOWWINDOW && wParam)
+    // Shown, and once the user has dragged its frame to a new size.
+    if (event == fx::event::BEFORE &&
+        ((message == WM_SHOWWINDOW && wParam) || message == WM_EXITSIZEMOVE))
       LogLayout(form, dialog, TableOf(kItems));
     if (event == fx::event::ITEMCLIC && item == "confirm") RunConfirmForm();
     if (event == fx::event::ITEMCLIC && item == "later")
@@ -97,9 +99,11 @@ ErrorCode DeclareDetailsForm() {
 std::string RunDetailsForm() {
   // A modal form returns only once it is closed; a framed form is centred whatever its
   // position.
+  // It grows with its frame (its comment widens, its buttons stay at the foot), never
+  // below the size it opens at.
   const ErrorCode code = FX_FormCreate(
-      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white;keys=windows", 0, 0, 360, 270,
-      DetailsCallback);
+      kForm, "name=Gallery details;modal=true;stbar=true;bkcol=white;keys=windows;minsize=360,270",
+      0, 0, 360, 270, DetailsCallback);
   if (code != 0) ReportError(code);
   MarkDetailsButton(false);
   const std::string reason = FX_FormCloseReason(kForm);

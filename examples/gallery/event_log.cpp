@@ -135,6 +135,12 @@ void LogCloseBox(const std::string& form, HWND dialog) {
   const int y = corner.y - GetSystemMetrics(SM_CYCAPTION) / 2;
   if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE)
     Line("layout " + form + " closebox " + std::to_string(x) + " " + std::to_string(y));
+  // The frame's bottom right corner, where the user drags a sizable form larger.
+  RECT frame;
+  GetWindowRect(dialog, &frame);
+  const int cornerX = frame.right - 2, cornerY = frame.bottom - 2;
+  if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(cornerX, cornerY)) == HTBOTTOMRIGHT)
+    Line("layout " + form + " corner " + std::to_string(cornerX) + " " + std::to_string(cornerY));
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ void LogPaint(const std::string& form, ItemTable items, UINT message, LPARAM lPa
 void WatchStatusBar(const std::string& form, HWND dialog);
 
 // "layout FORM ITEM X Y WIDTH HEIGHT" in screen pixels for every item that has a control,
-// "layout FORM closebox X Y" for a framed form, then "ready FORM".
+// "layout FORM closebox X Y" and "layout FORM corner X Y" (its sizing corner) for a framed
+// form, then "ready FORM".
 void LogLayout(const std::string& form, HWND dialog, ItemTable items);
 
 }  // namespace gallery

@@ -1,6 +1,7 @@
 // FX_FormCreate: a declared form turned into a dialog, modeless inside the main window or
 // framed, modeless or modal. The items' controls are made by the form procedure when the
 // dialog starts.
+#include <algorithm>
 #include <string>
 
 #include "fenwix/error/error_context.h"
@@ -37,6 +38,12 @@ FormDef FormRecord(const std::string& formName, const std::string& properties,
   form.hasStatusBar = !IsFalseText(GetProperty(fx::key::STBAR, properties));
   form.modal = IsTrueText(GetProperty(fx::key::MODAL, properties));
   form.windowsKeys = UpperCase(GetProperty(fx::key::KEYS, properties)) == fx::word::WINDOWS;
+  const std::string minSize = GetProperty(fx::key::MINSIZE, properties);
+  const std::size_t comma = minSize.find(',');
+  if (comma != std::string::npos) {
+    form.minWidth = std::max(0, TextToInt(minSize.substr(0, comma), 10));
+    form.minHeight = std::max(0, TextToInt(minSize.substr(comma + 1), 10));
+  }
   return form;
 }
 

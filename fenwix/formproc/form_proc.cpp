@@ -41,7 +41,9 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
       FormStarted(formName);
       return started;
     }
-    case WM_SIZE: return FormSize(formName);
+    case WM_SIZE: return FormSize(formName, LOWORD(lParam), HIWORD(lParam));
+    case WM_GETMINMAXINFO:
+      return lParam ? FormMinimumSize(formName, dialog, *reinterpret_cast<MINMAXINFO*>(lParam)) : 0;
     case WM_CTLCOLORDLG: return FormBackground(formName);
     case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
     // A button's or a label's colours are the window's defaults, answered here: left

@@ -82,6 +82,7 @@ ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string
   item.notNull = IsTrueText(property(fx::key::NOTNULL));
   item.backColor = OptionalColor(property(fx::key::BKCOL));
   item.textColor = OptionalColor(property(fx::key::TXCOL));
+  item.anchors = AnchorsFromText(property(fx::key::ANCHOR));
   item.borderStyle = BorderStyleFromText(property(fx::key::BRDSTYLE));
   if (!IsBorderStyle(item.borderStyle)) return Fail(25);
   item.borderSize = IntInRange(property(fx::key::BRDSIZE), 0, 16, 0);

@@ -17,6 +17,7 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/formats/currency_format.h"
 #include "fenwix/formats/date_value.h"
+#include "fenwix/props/anchors.h"
 #include "fenwix/props/value_convert.h"
 
 // Where a form is in its life. Declared: never opened. Opening: FX_FormCreate is making
@@ -37,6 +38,10 @@ struct WindowDef {
   bool hasStatusBar = false;
   bool modal = false;
   bool windowsKeys = false;  // KEYS=WINDOWS: Return is OK and Escape is CANCEL
+  // A form's client size when its dialog started, which its items were declared in, and
+  // the smallest the user may make it (MINSIZE; 0 for no limit).
+  std::int32_t declaredWidth = 0, declaredHeight = 0;
+  std::int32_t minWidth = 0, minHeight = 0;
   // A form's life, moved on by the form life module alone (which also writes handle).
   FormState state = FormState::kDeclared;
   std::uint32_t openOrder = 0;  // when the form last started opening; the latest open is current
@@ -64,6 +69,7 @@ struct ItemDef {
   HBRUSH backBrush = nullptr, textBrush = nullptr;
   std::int32_t controlId = 0;
   std::int32_t x = 0, y = 0, width = 0, height = 0;
+  std::uint8_t anchors = kDefaultAnchors;
   std::string button;
   std::string remark;
   std::string fieldType;

@@ -219,10 +219,23 @@ xdotool key Return
 wait_for '^closed details reason=\[OK\] -> 0$'
 wait_for '^set gallery reason VALUE=\[OK\] -> 0$'
 
-echo "== Escape presses the details form's Cancel"
+echo "== the details form grows with its frame: its comment widens, its buttons stay at the foot"
 mark
 click_item gallery details
 wait_for '^ready details$'
+read -r comment_x _ comment_w _ < <(since_mark | awk '$1 == "layout" && $2 == "details" && $3 == "comment" { print $4, $5, $6, $7 }')
+read -r ok_x ok_y _ _ < <(since_mark | awk '$1 == "layout" && $2 == "details" && $3 == "ok" { print $4, $5, $6, $7 }')
+read -r corner_x corner_y < <(since_mark | awk '$1 == "layout" && $2 == "details" && $3 == "corner" { print $4, $5 }')
+[ -n "${corner_y:-}" ] || fail "expected the details form's sizing corner"
+mark
+xdotool mousemove --sync "$corner_x" "$corner_y" mousedown 1
+xdotool mousemove --sync $((corner_x + 80)) $((corner_y + 40)) mouseup 1
+wait_for '^ready details$'
+expect_last '^layout details comment ' "layout details comment $comment_x $(since_mark | awk '$1 == "layout" && $2 == "details" && $3 == "comment" { print $5 }' | tail -n 1) $((comment_w + 80)) 24"
+expect_last '^layout details ok ' "layout details ok $ok_x $((ok_y + 40)) 90 30"
+
+echo "== Escape presses the details form's Cancel"
+mark
 xdotool key Escape
 wait_for '^closed details reason=\[CANCEL\] -> 0$'
 wait_for '^set gallery reason VALUE=\[CANCEL\] -> 0$'

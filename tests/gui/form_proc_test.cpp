@@ -275,6 +275,64 @@ TEST_F(FormProcTest, StatusBarIsMadeAfterTheItemsAndFollowsTheSize) {
   EXPECT_EQ(bar.right - bar.left, client.right) << "the status bar spans the new width";
 }
 
+// A framed form made larger from code: each item keeps its distances to the edges it is
+// anchored to; MINSIZE is the least client size the frame may be dragged to.
+TEST_F(FormProcTest, AnchoredItemsFollowTheFormAndMinSizeHoldsTheFrame) {
+  const struct {
+    const char* item;
+    const char* type;
+    const char* anchor;
+    int dx, dy, dw, dh;  // moved and grown by the form's growth, 0 or 1 times
+  } cases[] = {
+      {"fixed", fx::item::BUTTON, "", 0, 0, 0, 0},
+      {"wide", fx::item::EDIT, "left,right", 0, 0, 1, 0},
+      {"right", fx::item::BUTTON, "right", 1, 0, 0, 0},
+      {"tall", fx::item::BUTTON, "top,bottom", 0, 0, 0, 1},
+      {"corner", fx::item::CHECKSYS, "right,bottom", 1, 1, 0, 0},
+  };
+  int sequence = 0;
+  for (const auto& c : cases) {
+    ++sequence;
+    ASSERT_EQ(FX_FormItemAdd(form_, c.item, c.type, sequence, 10, 30 * sequence, 100, 24,
+                             std::string("anchor=") + c.anchor),
+              0);
+  }
+  const HWND dialog = Open("stbar=false;minsize=200,150");
+  auto clientRect = [&](const char* item) {
+    RECT r;
+    GetWindowRect(ControlOf(item), &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  std::vector<RECT> before;
+  for (const auto& c : cases) before.push_back(clientRect(c.item));
+  RECT client;
+  GetClientRect(dialog, &client);
+  RECT frame;
+  GetWindowRect(dialog, &frame);
+  ASSERT_EQ(FX_WindowMove(form_, 0, 0, frame.right - frame.left + 80, frame.bottom - frame.top + 50), 0);
+  test::PumpMessages();
+  RECT grown;
+  GetClientRect(dialog, &grown);
+  const int gx = grown.right - client.right, gy = grown.bottom - client.bottom;
+  ASSERT_EQ(gx, 80);
+  ASSERT_EQ(gy, 50);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    const RECT was = before[i], now = clientRect(c.item);
+    EXPECT_EQ(now.left - was.left, c.dx * gx) << c.item;
+    EXPECT_EQ(now.top - was.top, c.dy * gy) << c.item;
+    EXPECT_EQ((now.right - now.left) - (was.right - was.left), c.dw * gx) << c.item;
+    EXPECT_EQ((now.bottom - now.top) - (was.bottom - was.top), c.dh * gy) << c.item;
+  }
+
+  MINMAXINFO limits = {};
+  EXPECT_EQ(FX_FormProcIntl(dialog, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits)), 1);
+  GetWindowRect(dialog, &frame);
+  EXPECT_EQ(limits.ptMinTrackSize.x, 200 + (frame.right - frame.left) - grown.right);
+  EXPECT_EQ(limits.ptMinTrackSize.y, 150 + (frame.bottom - frame.top) - grown.bottom);
+}
+
 TEST_F(FormProcTest, WithoutStatusBarSizeIsNotHandled) {
   const HWND dialog = Open("edge=false;stbar=no");
   EXPECT_EQ(FindWindowDef(form_).statusBar, nullptr);
