@@ -14,8 +14,8 @@ const char kConfirmForm[] = "confirm";
 
 const ItemRow kItems[] = {
     {"heading", fx::item::STATIC, 1, 10, 8, 340, 36,
-     "value=A framed, modal form with its own fields and status bar. Close it with the "
-     "close box, OK (or Return), Cancel (or Escape) or Later.;ftname=Arial;ftsize=9"},
+     "value=A framed, modal form with its own fields and status bar. Return presses OK, "
+     "Escape Cancel.;anchor=left,right;ftname=Arial;ftsize=9"},
     {"commentLabel", fx::item::STATIC, 2, 10, 56, 80, 20, "value=Comment;ftname=Arial;ftsize=9"},
     {"dueLabel", fx::item::STATIC, 3, 10, 88, 80, 20, "value=Due date;ftname=Arial;ftsize=9"},
     {"urgentLabel", fx::item::STATIC, 4, 115, 120, 230, 20,

@@ -17,11 +17,11 @@ namespace {
 constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP;
 
 // The items anchored to an edge other than the left and top follow the form's new client
-// size, moved together so that the form repaints once.
-void PlaceAnchoredItems(const std::string& formName, int width, int height) {
+// size, moved together so that the form repaints once. True when any moved.
+bool PlaceAnchoredItems(const std::string& formName, int width, int height) {
   const FormDef form = FindWindowDef(formName);
   // A size before the dialog started, or a minimised form's, places nothing.
-  if (form.declaredWidth <= 0 || width <= 0 || height <= 0) return;
+  if (form.declaredWidth <= 0 || width <= 0 || height <= 0) return false;
   std::vector<std::pair<HWND, PixelRect>> moves;
   for (const std::string& itemName : FormItemNames(formName)) {
     const ItemDef item = FindItemDef(formName, itemName);
@@ -36,7 +36,7 @@ void PlaceAnchoredItems(const std::string& formName, int width, int height) {
     moves.emplace_back(item.control, PlaceItem(declared, item.anchors, form.declaredWidth,
                                                form.declaredHeight, width, height));
   }
-  if (moves.empty()) return;
+  if (moves.empty()) return false;
   HDWP batch = os::BeginDeferWindowPos(static_cast<int>(moves.size()));
   for (const auto& move : moves) {
     const PixelRect& r = move.second;
@@ -44,7 +44,7 @@ void PlaceAnchoredItems(const std::string& formName, int width, int height) {
       batch = os::DeferWindowPos(batch, move.first, nullptr, r.x, r.y, r.width, r.height,
                                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (batch) os::EndDeferWindowPos(batch);
+  return batch && os::EndDeferWindowPos(batch);
 }
 
 }  // namespace
@@ -81,12 +81,15 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
 }
 
 INT_PTR FormSize(const std::string& formName, int width, int height) {
-  PlaceAnchoredItems(formName, width, height);
-  const HWND statusBar = FindWindowDef(formName).statusBar;
-  if (!statusBar) return 0;
+  const bool moved = PlaceAnchoredItems(formName, width, height);
+  const FormDef form = FindWindowDef(formName);
   // A status bar places and sizes itself from its parent when told of a new size.
-  os::SendMessageA(statusBar, WM_SIZE, 0, 0);
-  return 1;
+  if (form.statusBar) os::SendMessageA(form.statusBar, WM_SIZE, 0, 0);
+  // The dialog does not clip its children: the background it paints over the area a
+  // resize uncovered covers the controls moved into it, which then paint again.
+  if ((moved || form.statusBar) && form.handle)
+    os::RedrawWindow(form.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  return form.statusBar ? 1 : 0;
 }
 
 INT_PTR FormMinimumSize(const std::string& formName, HWND dialog, MINMAXINFO& limits) {
