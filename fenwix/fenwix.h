@@ -148,6 +148,12 @@ void FX_ErrorHandlerSet(ErrorHandler handler);
 // refused fields follow it. Any other text is reported as 29 and changes nothing.
 ErrorCode FX_LanguageSet(std::string language);
 
+// The encoding of every text that the program and the library exchange: "ANSI" (the
+// default: the system's ANSI code page, as before) or "UTF-8", in any case. Chosen before
+// the main window is created; afterwards, or for any other text, a code is reported and
+// nothing changes.
+ErrorCode FX_TextEncodingSet(std::string encoding);
+
 #ifdef _WIN32
 ErrorCode FX_WindowMainCreate(std::string name, int showCommand, WNDPROC procedure,
                               std::string properties, int x, int y, int width, int height);

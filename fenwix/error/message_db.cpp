@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "fenwix/props/value_convert.h"
+#include "fenwix/text/utf.h"
 
 namespace {
 
@@ -51,6 +52,17 @@ bool SearchPass(const std::string& text, int code, const std::string& language,
   return false;
 }
 
+// Paths are UTF-8; the platform's wide call opens any of them, whatever the ANSI code
+// page can spell.
+std::FILE* OpenForReading(const std::string& path) {
+#ifdef _WIN32
+  const std::u16string wide = Utf8ToUtf16(path);
+  return _wfopen(std::wstring(wide.begin(), wide.end()).c_str(), L"rb");
+#else
+  return std::fopen(path.c_str(), "rb");
+#endif
+}
+
 }  // namespace
 
 std::string LookupMessage(const std::string& database, int code, const std::string& language) {
@@ -64,7 +76,7 @@ std::string LookupMessage(const std::string& database, int code, const std::stri
 std::string LookupMessageFile(int code, const std::string& language,
                               const std::vector<std::string>& files) {
   for (const std::string& file : files) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> database(std::fopen(file.c_str(), "rb"),
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> database(OpenForReading(file),
                                                                    std::fclose);
     if (!database) continue;
     std::string contents;

@@ -25,8 +25,8 @@ inline constexpr const char kEnglish[] = "US";
 // else kNoMessage, from the database's whole contents.
 std::string LookupMessage(const std::string& database, int code, const std::string& language);
 
-// The same from the first of the files that opens, tried in order; kNoMessageFile when
-// none does. A file that opens is the only one read, whether it holds the code or not.
+// The same from the first of the files (UTF-8 paths) that opens, tried in order;
+// kNoMessageFile when none does. A file that opens is the only one read, whether it holds the code or not.
 std::string LookupMessageFile(int code, const std::string& language,
                               const std::vector<std::string>& files);
 

@@ -11,6 +11,9 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/encoding.h"
+#include "fenwix/text/utf.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 
@@ -29,12 +32,13 @@ bool HandlerStops(ErrorHandler handler, ErrorCode code, const std::string& repor
 // No Windows path is longer, even one with the long-path prefix.
 constexpr std::size_t kLongestPath = 32768;
 
-// fenmsg.fdb in the folder of the program's executable; empty when that folder is unknown.
+// fenmsg.fdb in the folder of the program's executable, as a UTF-8 path; empty when that
+// folder is unknown. The folder's name may hold any letters, whatever the code page.
 std::string MessageFileBesideProgram() {
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
-        os::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        os::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return std::string();
     if (length < path.size()) {
       path.resize(length);
@@ -45,10 +49,32 @@ std::string MessageFileBesideProgram() {
     if (path.size() >= kLongestPath) return std::string();
     path.resize(std::min(path.size() * 2, kLongestPath));
   }
-  const std::size_t folderEnd = path.find_last_of("\\/");
-  if (folderEnd == std::string::npos) return std::string();
+  const std::size_t folderEnd = path.find_last_of(L"\\/");
+  if (folderEnd == std::wstring::npos) return std::string();
   path.resize(folderEnd + 1);
-  return path + kMessageFileName;
+  return Utf16ToUtf8(std::u16string(path.begin(), path.end())) + kMessageFileName;
+}
+
+// The platform's text for its error number, in the program's encoding.
+std::string SystemText(DWORD lastError) {
+  constexpr DWORD kFlags =
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+  const DWORD language = MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT);
+  std::string text;
+  if (Utf8Text()) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = os::FormatMessageW(kFlags, nullptr, lastError, language,
+                                            reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    if (length && buffer) text = ProgramText(std::wstring_view(buffer, length));
+    if (buffer) os::LocalFree(buffer);
+    return text;
+  }
+  char* buffer = nullptr;
+  const DWORD length = os::FormatMessageA(kFlags, nullptr, lastError, language,
+                                          reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
+  if (length && buffer) text.assign(buffer, length);
+  if (buffer) os::LocalFree(buffer);
+  return text;
 }
 
 }  // namespace
@@ -60,13 +86,7 @@ std::string ReportError(ErrorCode code) {
   if (IsPlatformError(code)) {
     // Read before any other platform call can overwrite it.
     const DWORD lastError = os::GetLastError();
-    char* buffer = nullptr;
-    const DWORD length = os::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, lastError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-        reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-    systemPart = SystemPart(lastError, length && buffer ? std::string(buffer, length) : "");
-    if (buffer) os::LocalFree(buffer);
+    systemPart = SystemPart(lastError, SystemText(lastError));
   }
 
   // A file in the current directory comes first, so one put there replaces the texts
@@ -75,14 +95,14 @@ std::string ReportError(ErrorCode code) {
   std::vector<std::string> files = {kMessageFileName};
   const std::string beside = MessageFileBesideProgram();
   if (!beside.empty()) files.push_back(beside);
-  const std::string message = LookupMessageFile(code, TextLanguage(), files);
+  const std::string message =
+      ProgramTextFromCp1252(LookupMessageFile(code, TextLanguage(), files));
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
   const bool stop = installedHandler
                         ? HandlerStops(installedHandler, code, report)
-                        : os::MessageBoxA(nullptr, shown.c_str(), kReportCaption,
-                                          MB_YESNO | MB_ICONERROR) == IDYES;
+                        : ShowMessageBox(shown, kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES;
   // The quit message's code becomes the program's exit code, so a script that started
   // the program learns which error stopped it.
   if (stop) os::PostQuitMessage(code);

@@ -2,9 +2,12 @@
 // and the face name converted to UTF-16, all inside a block sized to fit them.
 #include "fenwix/form/dialog_template.h"
 
+#include <cstring>
+
 #include "fenwix/error/reported.h"
 #include "fenwix/form/template_writer.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -20,14 +23,14 @@ WORD VerticalUnits(int pixels) {
   return static_cast<WORD>(os::MulDiv(pixels, 8, HIWORD(os::GetDialogBaseUnits())));
 }
 
-// Converts the ANSI text into the writer's block; the zero unit after it is the block's.
+// Converts the program's text into the writer's block; the zero unit after it is the
+// block's. Neither encoding gives more UTF-16 units than the text has bytes.
 void WriteText(TemplateWriter& writer, const std::string& text) {
   unsigned char* room = writer.TextRoom(text.size());
   if (!room) return;
-  const int bytes = static_cast<int>(text.size());
-  const int units = os::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.data(), bytes,
-                                            reinterpret_cast<LPWSTR>(room), bytes);
-  writer.SkipText(units > 0 ? static_cast<std::size_t>(units) : 0);
+  const std::wstring wide = WideText(text);
+  std::memcpy(room, wide.data(), wide.size() * sizeof(wchar_t));
+  writer.SkipText(wide.size());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "fenwix/error/error_context.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/wrapping.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -108,10 +109,17 @@ ErrorCode FX_FormItemFontSet(HDC dc, const std::string& faceName, std::int32_t s
   // A negative height asks for the em height of the characters, the size a point size
   // names, rather than the height of the character cell.
   const std::int32_t pixels = os::MulDiv(size, os::GetDeviceCaps(dc, LOGPIXELSY), 72);
-  HFONT made = os::CreateFontA(WrapSub(0, pixels), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                               italic, underline, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                               faceName.c_str());
+  const int height = WrapSub(0, pixels);
+  const int weight = bold ? FW_BOLD : FW_NORMAL;
+  constexpr DWORD kFamily = DEFAULT_PITCH | FF_SWISS;
+  // In UTF-8 mode a text may hold any script: the font is chosen for none in particular.
+  HFONT made = Utf8Text()
+                   ? os::CreateFontW(height, 0, 0, 0, weight, italic, underline, FALSE,
+                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, kFamily, WideText(faceName).c_str())
+                   : os::CreateFontA(height, 0, 0, 0, weight, italic, underline, FALSE,
+                                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, kFamily, faceName.c_str());
   if (!made) {
     ReportError(1006);
     return 1006;

@@ -17,6 +17,7 @@
 #include "fenwix/window/form_life.h"
 #include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -85,7 +86,9 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
   // the flags while the platform creates it.
   FormOpening(formName, form);
   const HINSTANCE instance = TheLibrary().instance;
-  const LPCDLGTEMPLATEA dialogTemplate = static_cast<LPCDLGTEMPLATEA>(block);
+  // The template is the same for both: the wide calls make a dialog of Unicode windows.
+  const LPCDLGTEMPLATEW dialogTemplate = static_cast<LPCDLGTEMPLATEW>(block);
+  const bool wide = Utf8Text();
 
   HWND dialog = nullptr;
   INT_PTR ended = 0;
@@ -93,11 +96,16 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
     const ModalFormKeys keys;
     // Returns once the form has been closed and its dialog destroyed, with the value it
     // was ended with; -1 is the platform's failure to show it.
-    ended = os::DialogBoxIndirectParamA(instance, dialogTemplate, owner ? owner : mainWindow,
-                                        FX_FormProcIntl, 0);
+    const HWND ownerWindow = owner ? owner : mainWindow;
+    ended = wide ? os::DialogBoxIndirectParamW(instance, dialogTemplate, ownerWindow,
+                                               FX_FormProcIntl, 0)
+                 : os::DialogBoxIndirectParamA(instance, dialogTemplate, ownerWindow,
+                                               FX_FormProcIntl, 0);
   } else {
-    dialog = os::CreateDialogIndirectParamA(instance, dialogTemplate, mainWindow,
-                                            FX_FormProcIntl, 0);
+    dialog = wide ? os::CreateDialogIndirectParamW(instance, dialogTemplate, mainWindow,
+                                                   FX_FormProcIntl, 0)
+                  : os::CreateDialogIndirectParamA(instance, dialogTemplate, mainWindow,
+                                                   FX_FormProcIntl, 0);
   }
   // A form that closed itself while it started was made all the same.
   const OpenResult opened = FormOpened(formName, dialog);

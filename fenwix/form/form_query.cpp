@@ -1,10 +1,10 @@
 // Questions an application asks about a form: what an item shows now, why the form
 // closed, and what a field held when the user last left it.
 #include "fenwix/error/error_context.h"
-#include "fenwix/form/control_text.h"
 #include "fenwix/form/item_keys.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 #include "fenwix/window/library_state.h"
 
 namespace {
@@ -68,7 +69,7 @@ void FillList(HWND combo, const std::string& properties) {
   for (int i = 1; i <= fx::key::LIST_ENTRIES; ++i) {
     const std::string entry = GetProperty(fx::key::VALUE + IntToText(i), properties);
     if (entry.empty()) break;
-    os::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SendTextMessage(combo, CB_ADDSTRING, 0, entry);
   }
   os::SendMessageA(combo, CB_SETCURSEL, 0, 0);
 }
@@ -108,16 +109,16 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
                      : kind->text == CreationText::kEmpty  ? ""
                                                            : nullptr;
   const HMENU id = kind->hasId ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)) : nullptr;
-  const HWND control = os::CreateWindowExA(
+  const HWND control = CreateTextWindow(
       kind->exStyle, kind->className, text, StyleOf(*kind, item), item.x, item.y,
       checkBox ? kCheckBoxSize : item.width, checkBox ? kCheckBoxSize : item.height, dialog, id,
-      TheLibrary().instance, nullptr);
+      TheLibrary().instance);
   if (!control) return Reported(1001);
 
   if (item.type == fx::item::EDIT) {
     // A limit of 0 lets the platform apply its own maximum.
     os::SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(item.length), 0);
-    if (!os::SetWindowTextA(control, item.value.c_str())) return Reported(1003);
+    if (!SetControlText(control, item.value)) return Reported(1003);
     Record(formName, itemName, control, controlId);
   } else if (checkBox) {
     Record(formName, itemName, control, controlId);

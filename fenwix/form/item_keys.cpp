@@ -8,6 +8,7 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 
@@ -71,11 +72,11 @@ void ShowValue(const ItemDef& item) {
   if (!HasControl(item) || !ShowsTypedText(item)) return;
   if (HasFocus(item)) TheFocusSnapshot().text = item.value;
   if (item.type == fx::item::EDIT || item.edit) {
-    os::SetWindowTextA(item.control, item.value.c_str());
+    SetControlText(item.control, item.value);
     return;
   }
-  const LRESULT entry = os::SendMessageA(item.control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(item.value.c_str()));
+  const LRESULT entry =
+      SendTextMessage(item.control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), item.value);
   os::SendMessageA(item.control, CB_SETCURSEL, entry == CB_ERR ? static_cast<WPARAM>(-1) : entry, 0);
 }
 

@@ -4,13 +4,15 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/status_text.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/text/encoding.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 
 std::string ValidateString(ItemDef& item) {
-  if (item.length > 0 && item.currentText.size() > static_cast<std::size_t>(item.length))
-    item.currentText.resize(static_cast<std::size_t>(item.length));
-  os::SetWindowTextA(item.control, item.currentText.c_str());
+  if (item.length > 0)
+    item.currentText.resize(TextPrefixOfUnits(item.currentText, static_cast<std::size_t>(item.length)));
+  SetControlText(item.control, item.currentText);
   if (item.currentText.empty() && item.notNull) {
     os::SetFocus(item.control);
     return RequiredInputText();
@@ -25,7 +27,7 @@ std::string ValidateDate(ItemDef& item) {
   item.date = date;
   switch (date.error()) {
     case DateValue::kOk:
-      os::SetWindowTextA(item.control, item.date.format("").c_str());
+      SetControlText(item.control, item.date.format(""));
       return std::string();
     case DateValue::kEmpty:
       if (!item.notNull) return std::string();
@@ -45,7 +47,7 @@ std::string ValidateCurrency(ItemDef& item) {
   std::string status;
   if (amount.error() == CurrencyFormatState::kOk) {
     // Cutting the most significant digits (error 3) is not the user's mistake to report.
-    os::SetWindowTextA(item.control, amount.format().c_str());
+    SetControlText(item.control, amount.format());
   } else {
     status = InvalidInputText();
     os::SetFocus(item.control);

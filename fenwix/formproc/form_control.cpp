@@ -9,6 +9,7 @@
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 #include "fenwix/window/form_life.h"
 
 namespace {
@@ -49,7 +50,7 @@ ErrorCode FX_FormStatusSet(std::string formName, std::string text) {
   SetErrorContext(formName, "FX_FormStatusSet");
   const FormDef form = OpenForm(formName);
   if (!form.statusBar) return 4;
-  if (!os::SetWindowTextA(form.statusBar, text.c_str())) return Reported(1003);
+  if (!SetControlText(form.statusBar, text)) return Reported(1003);
   RestoreErrorContext();
   return 0;
 }

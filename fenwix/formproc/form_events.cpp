@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
-#include "fenwix/form/control_text.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 #include "fenwix/window/form_life.h"
 
 namespace {
@@ -41,7 +41,7 @@ bool IsTypedField(const ItemDef& item) {
 // Puts a text into the form's status bar, when it has one.
 void ShowStatus(const FormDef& form, const std::string& text) {
   if (form.hasStatusBar && form.statusBar)
-    os::SendMessageA(form.statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendTextMessage(form.statusBar, WM_SETTEXT, 0, text);
 }
 
 // The names of the form's fields the user can reach, in sequence order. A field hidden

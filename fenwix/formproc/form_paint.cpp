@@ -8,6 +8,7 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/value_convert.h"
 #include "fenwix/props/wrapping.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 
@@ -113,8 +114,7 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
   // An empty rectangle shows nothing, and DrawText's result, an offset from its top,
   // would then read as a failure.
   if (!caption.empty() && rect.right > rect.left && rect.bottom > rect.top) {
-    const int length = caption.size() > INT_MAX ? INT_MAX : static_cast<int>(caption.size());
-    if (!os::DrawTextA(dc, caption.c_str(), length, &rect, TextFormat(item))) ReportError(1045);
+    if (!DrawWindowText(dc, caption, &rect, TextFormat(item))) ReportError(1045);
   }
   font.Release();
 
@@ -128,7 +128,7 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
     }
     if ((draw.itemAction & ODA_FOCUS) && form.hasStatusBar) {
       const std::string& status = form.statusText.empty() ? item.remark : form.statusText;
-      os::SendMessageA(form.statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.c_str()));
+      SendTextMessage(form.statusBar, WM_SETTEXT, 0, status);
     }
   }
   return 1;

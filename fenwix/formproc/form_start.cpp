@@ -10,6 +10,7 @@
 #include "fenwix/form/item_place.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 #include "fenwix/window/library_state.h"
 
 namespace {
@@ -69,9 +70,9 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
 
   if (FindWindowDef(formName).hasStatusBar) {
     const HWND statusBar =
-        os::CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, kStatusBarStyle, 0, 0, 0, 0, dialog,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
-                            TheLibrary().instance, nullptr);
+        CreateTextWindow(0, STATUSCLASSNAMEA, nullptr, kStatusBarStyle, 0, 0, 0, 0, dialog,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
+                         TheLibrary().instance);
     // A form without its status bar still works; there is nothing to report.
     FormDef form = FindWindowDef(formName);
     form.statusBar = statusBar;

@@ -19,7 +19,7 @@
 
 // The calls linked into the program: kernel32, user32 and gdi32, in that order.
 #define FENWIX_LINKED_CALLS(X)                                                            \
-  X(GetModuleHandleA) X(GetModuleFileNameA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock)  \
+  X(GetModuleHandleA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock)  \
   X(GlobalFlags) X(GlobalFree) X(LoadLibraryA) X(GetProcAddress) X(GetCurrentThreadId)    \
   X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
@@ -37,7 +37,17 @@
   X(DrawTextA) X(DrawFocusRect) X(DrawEdge)                                               \
   X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(SelectObject)         \
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
-  X(MoveToEx) X(LineTo)
+  X(MoveToEx) X(LineTo)                                                                   \
+  FENWIX_WIDE_CALLS(X)
+
+// The wide (UTF-16) forms of the calls that carry a text, for the UTF-8 mode, and the
+// conversions of the ANSI mode.
+#define FENWIX_WIDE_CALLS(X)                                                                 \
+  X(GetModuleFileNameW) X(WideCharToMultiByte) X(FormatMessageW) X(MessageBoxW)             \
+  X(SendMessageW) X(RegisterClassExW) X(CreateWindowExW) X(SetWindowTextW)                  \
+  X(GetWindowTextW) X(GetWindowTextLengthW) X(SetWindowsHookExW) X(GetMessageW)             \
+  X(IsDialogMessageW) X(DispatchMessageW) X(DialogBoxIndirectParamW)                        \
+  X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW)
 
 // And comctl32's one call, whose real entry loads comctl32 the first time a form needs a
 // status bar rather than with the program: loading it costs memory and start-up time

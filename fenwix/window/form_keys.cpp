@@ -5,6 +5,7 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -59,8 +60,11 @@ bool KeyTakenByForm(const std::string& formName, const MSG& message) {
 
 ModalFormKeys::ModalFormKeys() {
   if (modalDepth++ == 0)
-    modalHook = os::SetWindowsHookExA(WH_MSGFILTER, ModalKeyFilter, nullptr,
-                                      os::GetCurrentThreadId());
+    // The wide hook sees a character as the Unicode windows of the UTF-8 mode get it.
+    modalHook = Utf8Text() ? os::SetWindowsHookExW(WH_MSGFILTER, ModalKeyFilter, nullptr,
+                                                   os::GetCurrentThreadId())
+                           : os::SetWindowsHookExA(WH_MSGFILTER, ModalKeyFilter, nullptr,
+                                                   os::GetCurrentThreadId());
 }
 
 ModalFormKeys::~ModalFormKeys() {

@@ -8,8 +8,50 @@
 #include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/encoding.h"
 #include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
+
+namespace {
+
+template <class WindowClass>
+WindowClass MainWindowClass(WNDPROC procedure, HBRUSH background) {
+  WindowClass windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = TheLibrary().instance;
+  windowClass.hCursor = os::LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  return windowClass;
+}
+
+// The class of the program's procedure, named as the window, and the window. In UTF-8
+// mode both are Unicode: the procedure gets the wide forms of the messages with a text.
+ErrorCode MakeMainWindow(const std::string& name, WNDPROC procedure, HBRUSH background,
+                         HWND& window) {
+  const HINSTANCE instance = TheLibrary().instance;
+  constexpr int kDefault = CW_USEDEFAULT;
+  if (Utf8Text()) {
+    const std::wstring wideName = WideText(name);
+    WNDCLASSEXW windowClass = MainWindowClass<WNDCLASSEXW>(procedure, background);
+    windowClass.lpszClassName = wideName.c_str();
+    if (!os::RegisterClassExW(&windowClass)) return Reported(1000);
+    window = os::CreateWindowExW(0, wideName.c_str(), wideName.c_str(), WS_OVERLAPPEDWINDOW,
+                                 kDefault, kDefault, kDefault, kDefault, nullptr, nullptr,
+                                 instance, nullptr);
+  } else {
+    WNDCLASSEXA windowClass = MainWindowClass<WNDCLASSEXA>(procedure, background);
+    windowClass.lpszClassName = name.c_str();
+    if (!os::RegisterClassExA(&windowClass)) return Reported(1000);
+    window = os::CreateWindowExA(0, name.c_str(), name.c_str(), WS_OVERLAPPEDWINDOW, kDefault,
+                                 kDefault, kDefault, kDefault, nullptr, nullptr, instance,
+                                 nullptr);
+  }
+  return window ? 0 : Reported(1001);
+}
+
+}  // namespace
 
 // The show command is accepted for the platform's sake only: FX_WindowMove always shows
 // the window in its normal state.
@@ -29,21 +71,9 @@ ErrorCode FX_WindowMainCreate(std::string name, int /*showCommand*/, WNDPROC pro
   const HBRUSH background = os::CreateSolidBrush(static_cast<COLORREF>(backColor));
   if (!background) return Reported(1028);
 
-  const HINSTANCE instance = TheLibrary().instance;
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = os::LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = background;
-  windowClass.lpszClassName = name.c_str();
-  if (!os::RegisterClassExA(&windowClass)) return Reported(1000);
-
-  const HWND window = os::CreateWindowExA(0, name.c_str(), name.c_str(), WS_OVERLAPPEDWINDOW,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-  if (!window) return Reported(1001);
+  HWND window = nullptr;
+  const ErrorCode made = MakeMainWindow(name, procedure, background, window);
+  if (made) return made;
 
   TheRegistry().MainWindowName = name;
   WindowDef record;

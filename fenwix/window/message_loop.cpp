@@ -5,6 +5,7 @@
 #include "fenwix/registry/registry.h"
 #include "fenwix/window/form_keys.h"
 #include "fenwix/window/form_life.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -29,7 +30,10 @@ HWND NavigationWindow(const std::string& holder) {
 int FX_MessageLoop() {
   MSG message;
   for (;;) {
-    const BOOL got = os::GetMessageA(&message, nullptr, 0, 0);
+    // In UTF-8 mode a character is read, filtered and handed on whole, as UTF-16.
+    const bool wide = Utf8Text();
+    const BOOL got = wide ? os::GetMessageW(&message, nullptr, 0, 0)
+                          : os::GetMessageA(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     // -1: the queue could not be read and message holds nothing; looping on would spin
     // on garbage for ever.
@@ -37,9 +41,15 @@ int FX_MessageLoop() {
     const std::string holder = FormHoldingWindow(message.hwnd);
     if (KeyTakenByForm(holder, message)) continue;
     const HWND navigation = NavigationWindow(holder);
-    if (navigation && os::IsWindow(navigation) && os::IsDialogMessageA(navigation, &message))
+    if (navigation && os::IsWindow(navigation) &&
+        (wide ? os::IsDialogMessageW(navigation, &message)
+              : os::IsDialogMessageA(navigation, &message)))
       continue;
     os::TranslateMessage(&message);
-    os::DispatchMessageA(&message);
+    if (wide) {
+      os::DispatchMessageW(&message);
+    } else {
+      os::DispatchMessageA(&message);
+    }
   }
 }

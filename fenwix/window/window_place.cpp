@@ -7,6 +7,7 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ ErrorCode FX_WindowTitleSet(std::string name, std::string title) {
   if (name.empty()) return 1;
   WindowDef record = FindWindowDef(name);
   if (!record.handle) return 4;
-  if (!os::SetWindowTextA(record.handle, title.c_str())) return Reported(1003);
+  if (!SetControlText(record.handle, title)) return Reported(1003);
   // The window procedure may have stored the record while the title changed. A form's
   // record keeps its name: that is the form's key, which its events and item look-ups
   // use; the title is only what the user sees.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwchar>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -180,23 +181,23 @@ TEST_F(ReportErrorTest, TheMessageComesFromUsWhenFrenchHasNone) {
   EXPECT_NE(Shown().find("\nError msg : Class not registered\n"), std::string::npos) << Shown();
 }
 
-DWORD WINAPI NoModulePath(HMODULE, LPSTR, DWORD) {
+DWORD WINAPI NoModulePath(HMODULE, LPWSTR, DWORD) {
   SetLastError(ERROR_NOT_ENOUGH_MEMORY);
   return 0;
 }
 
 // A path longer than any buffer offered: cut to each one, as Windows cuts it.
-DWORD WINAPI EndlessModulePath(HMODULE, LPSTR buffer, DWORD size) {
+DWORD WINAPI EndlessModulePath(HMODULE, LPWSTR buffer, DWORD size) {
   if (size == 0) return 0;
-  std::memset(buffer, 'x', size - 1);
-  buffer[size - 1] = '\0';
+  std::wmemset(buffer, L'x', size - 1);
+  buffer[size - 1] = L'\0';
   return size;
 }
 
 TEST_F(ReportErrorTest, TheMessageFileIsTheOneHereElseTheOneBesideTheProgram) {
   const struct {
     const char* here;  // the working directory's fenmsg.fdb, or nullptr for none
-    decltype(&::GetModuleFileNameA) modulePath;  // nullptr: the real one
+    decltype(&::GetModuleFileNameW) modulePath;  // nullptr: the real one
     const char* message;                         // how the message of code 1 starts
   } cases[] = {
       // The test program's folder holds the library's own database, with other texts.
@@ -208,9 +209,9 @@ TEST_F(ReportErrorTest, TheMessageFileIsTheOneHereElseTheOneBesideTheProgram) {
   for (const auto& c : cases) {
     test::ScopedFolder elsewhere;
     if (c.here) elsewhere.write("fenmsg.fdb", c.here);
-    os::Override<decltype(&::GetModuleFileNameA)> modulePath(
-        &os::Table::GetModuleFileNameA,
-        c.modulePath ? c.modulePath : os::real().GetModuleFileNameA);
+    os::Override<decltype(&::GetModuleFileNameW)> modulePath(
+        &os::Table::GetModuleFileNameW,
+        c.modulePath ? c.modulePath : os::real().GetModuleFileNameW);
     test::RecordedMessageBoxes().clear();
     SetErrorContext("calc", "FX_FormCreate");
     ReportError(1);

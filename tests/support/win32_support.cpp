@@ -47,7 +47,26 @@ BOOL WINAPI CountedDelete(HGDIOBJ object) {
 
 }  // namespace
 
-void InstallMessageBoxRecorder() { os::table().MessageBoxA = RecordMessageBox; }
+std::string Utf8Of(LPCWSTR text) {
+  if (!text) return std::string();
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(bytes > 0 ? static_cast<std::size_t>(bytes) : 1, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], bytes, nullptr, nullptr);
+  utf8.pop_back();
+  return utf8;
+}
+
+namespace {
+int WINAPI RecordWideMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
+  recorded.push_back({owner, Utf8Of(text), Utf8Of(caption), style});
+  return answer;
+}
+}  // namespace
+
+void InstallMessageBoxRecorder() {
+  os::table().MessageBoxA = RecordMessageBox;
+  os::table().MessageBoxW = RecordWideMessageBox;
+}
 std::vector<MessageBoxCall>& RecordedMessageBoxes() { return recorded; }
 void SetMessageBoxAnswer(int a) { answer = a; }
 

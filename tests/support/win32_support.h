@@ -17,14 +17,17 @@ struct MessageBoxCall {
   UINT style;
 };
 
-// Every MessageBoxA call is recorded and answered with the recorder's answer (IDNO
-// unless a test says otherwise).
+// Every message box is recorded, its texts in UTF-8 when it is a wide one, and answered
+// with the recorder's answer (IDNO unless a test says otherwise).
 void InstallMessageBoxRecorder();
 std::vector<MessageBoxCall>& RecordedMessageBoxes();
 void SetMessageBoxAnswer(int answer);
 // The error numbers of the reports shown since the last call, oldest first; the record
 // is emptied.
 std::vector<int> TakeReportedCodes();
+
+// A UTF-16 text (none for nullptr) in UTF-8.
+std::string Utf8Of(const wchar_t* text);
 
 // "(left, top, right, bottom)", for failure messages.
 std::string Describe(const RECT& r);

@@ -1,0 +1,24 @@
+// The encoding of the texts that the program and the library exchange: the system's ANSI
+// code page (the default), or UTF-8. Inside, the platform's texts are UTF-16.
+#ifndef FENWIX_TEXT_ENCODING_H
+#define FENWIX_TEXT_ENCODING_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+bool Utf8Text();
+void SetUtf8Text(bool utf8);
+
+// A program's text as UTF-16, and back.
+std::wstring WideText(std::string_view text);
+std::string ProgramText(std::wstring_view text);
+
+// A text of the message file (Windows-1252) as the program reads texts.
+std::string ProgramTextFromCp1252(const std::string& text);
+
+// The length in bytes of the part of a text that a control limited to units characters
+// keeps: bytes in ANSI, UTF-16 units in UTF-8, never cutting a character.
+std::size_t TextPrefixOfUnits(const std::string& text, std::size_t units);
+
+#endif
