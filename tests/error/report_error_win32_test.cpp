@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <cwchar>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -194,6 +196,16 @@ DWORD WINAPI EndlessModulePath(HMODULE, LPWSTR buffer, DWORD size) {
   return size;
 }
 
+// A program started from a folder whose name the ANSI code page cannot spell.
+const wchar_t kPolishFolder[] = L"Za\u017C\u00F3\u0142\u0107";
+DWORD WINAPI ProgramInPolishFolder(HMODULE, LPWSTR buffer, DWORD size) {
+  const std::wstring path =
+      (std::filesystem::current_path() / kPolishFolder / L"program.exe").wstring();
+  if (path.size() >= size) return 0;
+  std::wmemcpy(buffer, path.c_str(), path.size() + 1);
+  return static_cast<DWORD>(path.size());
+}
+
 TEST_F(ReportErrorTest, TheMessageFileIsTheOneHereElseTheOneBesideTheProgram) {
   const struct {
     const char* here;  // the working directory's fenmsg.fdb, or nullptr for none
@@ -205,10 +217,16 @@ TEST_F(ReportErrorTest, TheMessageFileIsTheOneHereElseTheOneBesideTheProgram) {
       {nullptr, nullptr, "Un nom obligatoire est vide"},
       {nullptr, NoModulePath, "no message : file fenmsg.fdb not found\n"},
       {nullptr, EndlessModulePath, "no message : file fenmsg.fdb not found\n"},
+      {nullptr, ProgramInPolishFolder, "Nom obligatoire vide\n"},
   };
   for (const auto& c : cases) {
     test::ScopedFolder elsewhere;
     if (c.here) elsewhere.write("fenmsg.fdb", c.here);
+    if (c.modulePath == ProgramInPolishFolder) {
+      std::filesystem::create_directory(kPolishFolder);
+      std::ofstream(std::filesystem::path(kPolishFolder) / L"fenmsg.fdb", std::ios::binary)
+          << kDatabase;
+    }
     os::Override<decltype(&::GetModuleFileNameW)> modulePath(
         &os::Table::GetModuleFileNameW,
         c.modulePath ? c.modulePath : os::real().GetModuleFileNameW);
