@@ -24,10 +24,19 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+// The gallery runs in UTF-8 mode: its windows are Unicode ones, and it logs in UTF-8.
+std::string Utf8Of(const wchar_t* text, int units) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return std::string();
+  std::string utf8(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, units, &utf8[0], bytes, nullptr, nullptr);
+  return utf8;
+}
+
 std::string TextOf(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  const int units = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
+  return Utf8Of(text.c_str(), units);
 }
 
 // Notification codes overlap between control classes, so the sender's class decides.
@@ -107,21 +116,21 @@ std::map<HWND, WatchedBar> watchedBars;
 
 LRESULT CALLBACK StatusBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto it = watchedBars.find(bar);
-  if (it == watchedBars.end()) return DefWindowProcA(bar, message, wParam, lParam);
+  if (it == watchedBars.end()) return DefWindowProcW(bar, message, wParam, lParam);
   const WNDPROC previous = it->second.previous;
   try {
     if (message == WM_SETTEXT) {
-      const char* text = reinterpret_cast<const char*>(lParam);
-      Line("status " + it->second.form + " [" + (text ? text : "") + "]");
+      const wchar_t* text = reinterpret_cast<const wchar_t*>(lParam);
+      Line("status " + it->second.form + " [" + (text ? Utf8Of(text, -1).c_str() : "") + "]");
     }
   } catch (...) {
     // Telling is a courtesy; the bar must get its text whatever happens here.
   }
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     watchedBars.erase(it);
   }
-  return CallWindowProcA(previous, bar, message, wParam, lParam);
+  return CallWindowProcW(previous, bar, message, wParam, lParam);
 }
 
 // The close box sits at the right end of the caption, right above the client area.
@@ -185,7 +194,7 @@ void WatchStatusBar(const std::string& form, HWND dialog) {
   WatchedBar& watch = watchedBars[bar];
   watch.form = form;
   watch.previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StatusBarProc)));
+      SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StatusBarProc)));
 }
 
 void LogLayout(const std::string& form, HWND dialog, ItemTable items) {

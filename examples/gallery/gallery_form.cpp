@@ -77,7 +77,7 @@ const ItemRow kItems[] = {
      "type=currency;format=999999.88;length=10;notnull=true;"
      "remark=An amount, up to 6 digits and 2 decimals (required)"},
     {"city", fx::item::COMBOSYS, 28, 290, 156, 160, 150,
-     "edit=true;length=20;value1=Paris;value2=Lyon;value3=Nantes;"
+     "edit=true;length=20;value1=Paris;value2=Lyon;value3=Nantes;value4=Łódź;"
      "remark=An editable combo: pick a city or type one"},
     {"name", fx::item::EDIT, 29, 290, 186, 160, 24,
      "type=string;length=20;notnull=true;remark=Your name, up to 20 characters (required)"},
@@ -99,6 +99,15 @@ const ItemRow kItems[] = {
      "remark=The library's texts in English, or in French"},
     {"englishLabel", fx::item::STATIC, 39, 490, 342, 140, 20,
      "value=English texts;ftname=Arial;ftsize=9"},
+
+    // Texts of any script, shown as the program gives them, in UTF-8.
+    {"polish", fx::item::STATIC, 40, 10, 386, 190, 22,
+     "value=Zażółć gęślą jaźń;txvpos=center;ftname=Arial;ftsize=10;bkcol=white;brdsize=1"},
+    {"greek", fx::item::STATIC, 41, 215, 386, 235, 22,
+     "value=Καλημέρα κόσμε;txvpos=center;txhpos=center;ftname=Arial;ftsize=10;bkcol=white;"
+     "brdsize=1"},
+    {"russian", fx::item::STATIC, 42, 470, 386, 160, 22,
+     "value=Привет, мир;txvpos=center;txhpos=right;ftname=Arial;ftsize=10;bkcol=white;brdsize=1"},
 };
 
 void SetItem(const std::string& item, const std::string& key, const std::string& value) {

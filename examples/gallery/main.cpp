@@ -1,5 +1,5 @@
 // gallery.exe: a tour of the library in one main window, "Fenwix Gallery", holding a form
-// with every item type, field type and event, and a second, modal form. Started with
+// with every item type, field type and event, and a second, modal form, in UTF-8 mode. Started with
 // --every-message it also tells the "BEFORE" event of every message a form receives; with
 // --reports-to-output it writes the library's error reports instead of showing them.
 #include <cstdio>
@@ -20,9 +20,10 @@ bool WriteReport(ErrorCode code, const std::string& report) {
   return false;
 }
 
+// In UTF-8 mode the main window is a Unicode window.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   FX_WindowMessageAuto(message, wParam);
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -31,6 +32,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
   gallery::SetEveryMessage(commandLine && std::strstr(commandLine, "--every-message"));
   if (commandLine && std::strstr(commandLine, "--reports-to-output"))
     FX_ErrorHandlerSet(WriteReport);
+  // Every text in and out of the library is UTF-8: the gallery shows several scripts.
+  FX_TextEncodingSet("UTF-8");
   const ErrorCode code = FX_WindowMainCreate("Gallery", showCommand, MainWindowProc,
                                              "name=Fenwix Gallery;bkcol=lightgrey", 0, 0,
                                              648, 498);
