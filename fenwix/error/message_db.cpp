@@ -55,7 +55,7 @@ bool SearchPass(const std::string& text, int code, const std::string& language,
 // Paths are UTF-8; the platform's wide call opens any of them, whatever the ANSI code
 // page can spell.
 std::FILE* OpenForReading(const std::string& path) {
-#ifdef _WIN32
+#if defined(__MINGW32__) || defined(_MSC_VER)
   const std::u16string wide = Utf8ToUtf16(path);
   return _wfopen(std::wstring(wide.begin(), wide.end()).c_str(), L"rb");
 #else

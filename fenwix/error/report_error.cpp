@@ -12,7 +12,6 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/encoding.h"
-#include "fenwix/text/utf.h"
 #include "fenwix/text/window_text.h"
 
 namespace {
@@ -35,7 +34,7 @@ constexpr std::size_t kLongestPath = 32768;
 // fenmsg.fdb in the folder of the program's executable, as a UTF-8 path; empty when that
 // folder is unknown. The folder's name may hold any letters, whatever the code page.
 std::string MessageFileBesideProgram() {
-  std::wstring path(MAX_PATH, L'\0');
+  WideString path(MAX_PATH, WCHAR());
   for (;;) {
     const DWORD length =
         os::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -49,10 +48,10 @@ std::string MessageFileBesideProgram() {
     if (path.size() >= kLongestPath) return std::string();
     path.resize(std::min(path.size() * 2, kLongestPath));
   }
-  const std::size_t folderEnd = path.find_last_of(L"\\/");
-  if (folderEnd == std::wstring::npos) return std::string();
+  const std::size_t folderEnd = path.find_last_of(WideText("\\/"));
+  if (folderEnd == WideString::npos) return std::string();
   path.resize(folderEnd + 1);
-  return Utf16ToUtf8(std::u16string(path.begin(), path.end())) + kMessageFileName;
+  return Utf8FromWide(path) + kMessageFileName;
 }
 
 // The platform's text for its error number, in the program's encoding.
@@ -62,10 +61,10 @@ std::string SystemText(DWORD lastError) {
   const DWORD language = MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT);
   std::string text;
   if (Utf8Text()) {
-    wchar_t* buffer = nullptr;
+    WCHAR* buffer = nullptr;
     const DWORD length = os::FormatMessageW(kFlags, nullptr, lastError, language,
                                             reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    if (length && buffer) text = ProgramText(std::wstring_view(buffer, length));
+    if (length && buffer) text = Utf8FromWide(WideView(buffer, length));
     if (buffer) os::LocalFree(buffer);
     return text;
   }

@@ -28,8 +28,8 @@ WORD VerticalUnits(int pixels) {
 void WriteText(TemplateWriter& writer, const std::string& text) {
   unsigned char* room = writer.TextRoom(text.size());
   if (!room) return;
-  const std::wstring wide = WideText(text);
-  std::memcpy(room, wide.data(), wide.size() * sizeof(wchar_t));
+  const WideString wide = WideText(text);
+  std::memcpy(room, wide.data(), wide.size() * sizeof(WCHAR));
   writer.SkipText(wide.size());
 }
 

@@ -40,10 +40,10 @@
   X(MoveToEx) X(LineTo)                                                                   \
   FENWIX_WIDE_CALLS(X)
 
-// The wide (UTF-16) forms of the calls that carry a text, for the UTF-8 mode, and the
-// conversions of the ANSI mode.
+// The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
+// module's path in both modes.
 #define FENWIX_WIDE_CALLS(X)                                                                 \
-  X(GetModuleFileNameW) X(WideCharToMultiByte) X(FormatMessageW) X(MessageBoxW)             \
+  X(GetModuleFileNameW) X(FormatMessageW) X(MessageBoxW)             \
   X(SendMessageW) X(RegisterClassExW) X(CreateWindowExW) X(SetWindowTextW)                  \
   X(GetWindowTextW) X(GetWindowTextLengthW) X(SetWindowsHookExW) X(GetMessageW)             \
   X(IsDialogMessageW) X(DispatchMessageW) X(DialogBoxIndirectParamW)                        \

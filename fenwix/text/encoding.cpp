@@ -10,7 +10,7 @@ namespace {
 
 bool utf8Text = false;
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "the platform's texts are UTF-16");
+static_assert(sizeof(WCHAR) == sizeof(char16_t), "the platform's texts are UTF-16");
 
 int ClampedSize(std::size_t size) { return static_cast<int>(std::min<std::size_t>(size, INT_MAX)); }
 
@@ -19,31 +19,23 @@ int ClampedSize(std::size_t size) { return static_cast<int>(std::min<std::size_t
 bool Utf8Text() { return utf8Text; }
 void SetUtf8Text(bool utf8) { utf8Text = utf8; }
 
-std::wstring WideText(std::string_view text) {
+WideString WideText(std::string_view text) {
   if (utf8Text) {
     const std::u16string wide = Utf8ToUtf16(text);
-    return std::wstring(wide.begin(), wide.end());
+    return WideString(wide.begin(), wide.end());
   }
   const int bytes = ClampedSize(text.size());
-  if (bytes == 0) return std::wstring();
+  if (bytes == 0) return WideString();
   // One byte of the code page gives at most one unit.
-  std::wstring wide(static_cast<std::size_t>(bytes), L'\0');
+  WideString wide(static_cast<std::size_t>(bytes), WCHAR());
   const int units =
       os::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.data(), bytes, &wide[0], bytes);
   wide.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
   return wide;
 }
 
-std::string ProgramText(std::wstring_view text) {
-  if (utf8Text) return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
-  const int units = ClampedSize(text.size());
-  if (units == 0) return std::string();
-  const int bytes =
-      os::WideCharToMultiByte(CP_ACP, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return std::string();
-  std::string narrow(static_cast<std::size_t>(bytes), '\0');
-  os::WideCharToMultiByte(CP_ACP, 0, text.data(), units, &narrow[0], bytes, nullptr, nullptr);
-  return narrow;
+std::string Utf8FromWide(WideView text) {
+  return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 std::string ProgramTextFromCp1252(const std::string& text) {

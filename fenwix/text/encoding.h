@@ -3,16 +3,24 @@
 #ifndef FENWIX_TEXT_ENCODING_H
 #define FENWIX_TEXT_ENCODING_H
 
+#include <windows.h>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+// The platform's UTF-16 texts.
+using WideString = std::basic_string<WCHAR>;
+using WideView = std::basic_string_view<WCHAR>;
+
 bool Utf8Text();
 void SetUtf8Text(bool utf8);
 
-// A program's text as UTF-16, and back.
-std::wstring WideText(std::string_view text);
-std::string ProgramText(std::wstring_view text);
+// A program's text as UTF-16.
+WideString WideText(std::string_view text);
+
+// A UTF-16 text of the platform's as UTF-8, the program's text in UTF-8 mode.
+std::string Utf8FromWide(WideView text);
 
 // A text of the message file (Windows-1252) as the program reads texts.
 std::string ProgramTextFromCp1252(const std::string& text);

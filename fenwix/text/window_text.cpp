@@ -8,7 +8,9 @@
 namespace {
 
 // An ASCII name as the wide calls take it.
-std::wstring WideName(const char* name) { return std::wstring(name, name + std::char_traits<char>::length(name)); }
+WideString WideName(const char* name) {
+  return WideString(name, name + std::char_traits<char>::length(name));
+}
 
 int ClampedSize(std::size_t size) { return size > INT_MAX ? INT_MAX : static_cast<int>(size); }
 
@@ -20,7 +22,7 @@ HWND CreateTextWindow(DWORD exStyle, const char* className, const char* text, DW
   if (!Utf8Text())
     return os::CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, menu,
                                instance, nullptr);
-  const std::wstring wideText = text ? WideText(text) : std::wstring();
+  const WideString wideText = text ? WideText(text) : WideString();
   return os::CreateWindowExW(exStyle, WideName(className).c_str(), text ? wideText.c_str() : nullptr,
                              style, x, y, width, height, parent, menu, instance, nullptr);
 }
@@ -42,22 +44,22 @@ std::string ControlText(HWND control) {
   }
   const int length = os::GetWindowTextLengthW(control);
   if (length <= 0) return std::string();
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  WideString text(static_cast<std::size_t>(length) + 1, WCHAR());
   const int copied = os::GetWindowTextW(control, &text[0], length + 1);
   text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return ProgramText(text);
+  return Utf8FromWide(text);
 }
 
 LRESULT SendTextMessage(HWND window, UINT message, WPARAM wParam, const std::string& text) {
   if (!Utf8Text())
     return os::SendMessageA(window, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));
-  const std::wstring wide = WideText(text);
+  const WideString wide = WideText(text);
   return os::SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 int DrawWindowText(HDC dc, const std::string& text, RECT* rect, UINT format) {
   if (!Utf8Text()) return os::DrawTextA(dc, text.c_str(), ClampedSize(text.size()), rect, format);
-  const std::wstring wide = WideText(text);
+  const WideString wide = WideText(text);
   return os::DrawTextW(dc, wide.c_str(), ClampedSize(wide.size()), rect, format);
 }
 

@@ -33,7 +33,7 @@ ErrorCode MakeMainWindow(const std::string& name, WNDPROC procedure, HBRUSH back
   const HINSTANCE instance = TheLibrary().instance;
   constexpr int kDefault = CW_USEDEFAULT;
   if (Utf8Text()) {
-    const std::wstring wideName = WideText(name);
+    const WideString wideName = WideText(name);
     WNDCLASSEXW windowClass = MainWindowClass<WNDCLASSEXW>(procedure, background);
     windowClass.lpszClassName = wideName.c_str();
     if (!os::RegisterClassExW(&windowClass)) return Reported(1000);

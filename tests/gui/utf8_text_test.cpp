@@ -2,6 +2,9 @@
 // and what the user types, in any script, comes back to it as UTF-8.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -184,6 +187,38 @@ TEST_F(Utf8Text, TheMessageFileReachesTheProgramInUtf8) {
   const std::vector<std::string> shown = test::Reports();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_NE(shown[0].find(expected), std::string::npos) << shown[0];
+}
+
+// A copy of this program, started in an empty folder from a folder whose name no ANSI code
+// page spells, runs the test above: it can only find the message file beside itself.
+TEST(ProgramFolder, AProgramStartedFromAFolderOfAnyNameFindsItsMessageFile) {
+  namespace fs = std::filesystem;
+  wchar_t self[MAX_PATH] = {0};
+  ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+  const std::wstring stem = L"fenwix-" + std::to_wstring(GetCurrentProcessId());
+  const fs::path folder = fs::temp_directory_path() / (stem + L"-Za\u017C\u00F3\u0142\u0107");
+  const fs::path empty = fs::temp_directory_path() / (stem + L"-empty");
+  fs::create_directories(folder);
+  fs::create_directories(empty);
+  fs::copy_file(self, folder / L"program.exe", fs::copy_options::overwrite_existing);
+  fs::copy_file(L"fenmsg.fdb", folder / L"fenmsg.fdb", fs::copy_options::overwrite_existing);
+
+  std::wstring command = L"\"" + (folder / L"program.exe").wstring() +
+                         L"\" --gtest_filter=Utf8Text.TheMessageFileReachesTheProgramInUtf8";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             empty.c_str(), &startup, &process));
+  DWORD exitCode = 1;
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_EQ(exitCode, 0u) << "the copy in " << test::Utf8Of(folder.c_str()) << " failed";
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+  fs::remove_all(empty, ignored);
 }
 
 }  // namespace
