@@ -4,7 +4,9 @@
 //   form_bench lib|utf8|raw|dlg N [REPEATS]
 // prints the time to make the keys, of one full repaint (the median of REPEATS), of one
 // mouse move message sent to their parent (the mean of 400 x REPEATS) and of one click
-// on the middle key (the median of 40 x REPEATS).
+// on the middle key (the median of 40 x REPEATS). The library's form also tells what a
+// second of dragging its corner costs (the median of REPEATS): its last column of keys is
+// anchored to the right edge and its last row to the bottom one, as a form's buttons are.
 #include <windows.h>
 
 #include <algorithm>
@@ -49,9 +51,14 @@ HWND MakeLibraryForm(int count, double& seconds) {
   if (FX_WindowMainCreate(kMainName, SW_SHOW, MainProc, "", 0, 0, kFormWidth + 20,
                           kFormHeight + 40))
     return nullptr;
-  for (int i = 0; i < count; ++i)
+  const int lastRow = (count - 1) / kColumns;
+  for (int i = 0; i < count; ++i) {
+    std::string anchors = "anchor=left,top";
+    if (i % kColumns == kColumns - 1) anchors += ",right";
+    if (i / kColumns == lastRow) anchors += ",bottom";
     FX_FormItemAdd(kFormName, KeyName(i + 1), fx::item::BUTTON, i + 1, (i % kColumns) * kKeyWidth,
-                   (i / kColumns) * kKeyHeight, kKeyWidth, kKeyHeight, "");
+                   (i / kColumns) * kKeyHeight, kKeyWidth, kKeyHeight, anchors);
+  }
   const double started = Now();
   if (FX_FormCreate(kFormName, "edge=false;stbar=false", 0, 0, kFormWidth, kFormHeight,
                     CountClicks))
@@ -125,6 +132,22 @@ HWND MakeRawForm(int count, bool inDialog, double& seconds) {
   return parent && MakeRawKeys(parent, count, seconds) ? parent : nullptr;
 }
 
+// A second of dragging the form's corner outwards at 60 frames a second: 60 sizes, 2
+// pixels larger each, every one painted before the next, from a form made 120 pixels
+// smaller first.
+double DragSeconds(HWND form) {
+  constexpr int kSteps = 60, kStep = 2;
+  const auto size = [&](int step) {
+    SetWindowPos(form, nullptr, 0, 0, kFormWidth - kStep * (kSteps - step),
+                 kFormHeight - kStep * (kSteps - step), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  };
+  size(0);
+  const double started = Now();
+  for (int step = 1; step <= kSteps; ++step) size(step);
+  return Now() - started;
+}
+
 void Pump() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -187,5 +210,10 @@ int main(int argc, char** argv) {
   }
   std::printf("create_ms %.2f\nrepaint_ms %.2f\nmove_us %.2f\nclick_us %.1f\n", created * 1000,
               Median(repaints) * 1000, moved * 1e6, Median(clickTimes) * 1e6);
+  if (library) {
+    std::vector<double> drags;
+    for (int i = 0; i < repeats; ++i) drags.push_back(DragSeconds(parent));
+    std::printf("drag_ms %.2f\n", Median(drags) * 1000);
+  }
   return 0;
 }

@@ -69,7 +69,10 @@ bool CloseWithReason(HWND dialog, const std::string& formName, const std::string
 }
 
 void FormDestroyed(const std::string& formName) {
-  if (!IsFormAlive(FindWindowDef(formName))) return;
+  FormDef form = FindWindowDef(formName);
+  if (!IsFormAlive(form)) return;
+  form.anchoredControls.clear();
+  StoreWindowDef(formName, form);
   ForgetItemHandles(formName);
   ReleaseFormBackground(formName);
   FormEnded(formName);

@@ -17,35 +17,60 @@ namespace {
 
 constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP;
 
-// The items anchored to an edge other than the left and top follow the form's new client
-// size, moved together so that the form repaints once. True when any moved.
-bool PlaceAnchoredItems(const std::string& formName, int width, int height) {
-  const FormDef form = FindWindowDef(formName);
-  // A size before the dialog started, or a minimised form's, places nothing.
-  if (form.declaredWidth <= 0 || width <= 0 || height <= 0) return false;
-  std::vector<std::pair<HWND, PixelRect>> moves;
+// The controls anchored to an edge other than the left and top, as declared.
+std::vector<AnchoredControl> AnchoredControls(const std::string& formName) {
+  std::vector<AnchoredControl> anchored;
   for (const std::string& itemName : FormItemNames(formName)) {
     const ItemDef item = FindItemDef(formName, itemName);
     if (!item.control || item.anchors == kDefaultAnchors) continue;
-    PixelRect declared{item.x, item.y, item.width, item.height};
+    AnchoredControl control{item.control, item.x, item.y, item.width, item.height, item.anchors};
     RECT shown;
     // A check box keeps the size of its box, whatever the item declared.
     if (item.type == fx::item::CHECKSYS && os::GetWindowRect(item.control, &shown)) {
-      declared.width = shown.right - shown.left;
-      declared.height = shown.bottom - shown.top;
+      control.width = shown.right - shown.left;
+      control.height = shown.bottom - shown.top;
     }
-    moves.emplace_back(item.control, PlaceItem(declared, item.anchors, form.declaredWidth,
-                                               form.declaredHeight, width, height));
+    anchored.push_back(control);
   }
-  if (moves.empty()) return false;
-  HDWP batch = os::BeginDeferWindowPos(static_cast<int>(moves.size()));
-  for (const auto& move : moves) {
-    const PixelRect& r = move.second;
+  return anchored;
+}
+
+// The anchored controls follow the form's new client size, moved together so that the
+// form repaints once. A control that only moves keeps its picture, copied to its new
+// place; one that stretches paints whole again, since what it shows (a centred or
+// wrapped text, a border) depends on its size. True when any moved.
+bool PlaceAnchoredItems(const FormDef& form, int width, int height) {
+  // A size before the dialog started, or a minimised form's, places nothing.
+  if (form.anchoredControls.empty() || form.declaredWidth <= 0 || width <= 0 || height <= 0)
+    return false;
+  HDWP batch = os::BeginDeferWindowPos(static_cast<int>(form.anchoredControls.size()));
+  for (const AnchoredControl& control : form.anchoredControls) {
+    const PixelRect r =
+        PlaceItem({control.x, control.y, control.width, control.height}, control.anchors,
+                  form.declaredWidth, form.declaredHeight, width, height);
+    const bool stretches = (control.anchors & kAnchorLeft && control.anchors & kAnchorRight) ||
+                           (control.anchors & kAnchorTop && control.anchors & kAnchorBottom);
     if (batch)
-      batch = os::DeferWindowPos(batch, move.first, nullptr, r.x, r.y, r.width, r.height,
-                                 SWP_NOZORDER | SWP_NOACTIVATE);
+      batch = os::DeferWindowPos(batch, control.control, nullptr, r.x, r.y, r.width, r.height,
+                                 SWP_NOZORDER | SWP_NOACTIVATE | (stretches ? SWP_NOCOPYBITS : 0));
   }
   return batch && os::EndDeferWindowPos(batch);
+}
+
+// The dialog does not clip its children: the background it paints over the area that a
+// resize or a moved control uncovered covers the controls lying there, which must then
+// paint again. Only those do: a control outside that area keeps what it shows, so a
+// drag repaints the edges of the form and what moved, never the whole form.
+void RepaintUncovered(HWND dialog) {
+  const HRGN uncovered = os::CreateRectRgn(0, 0, 0, 0);
+  if (!uncovered) {
+    os::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return;
+  }
+  const int kind = os::GetUpdateRgn(dialog, uncovered, FALSE);
+  if (kind != NULLREGION && kind != ERROR)
+    os::RedrawWindow(dialog, nullptr, uncovered, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  os::DeleteObject(uncovered);
 }
 
 }  // namespace
@@ -65,6 +90,7 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
     FormDef form = FindWindowDef(formName);
     form.declaredWidth = client.right;
     form.declaredHeight = client.bottom;
+    form.anchoredControls = AnchoredControls(formName);
     StoreWindowDef(formName, form);
   }
 
@@ -82,14 +108,15 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
 }
 
 INT_PTR FormSize(const std::string& formName, int width, int height) {
-  const bool moved = PlaceAnchoredItems(formName, width, height);
   const FormDef form = FindWindowDef(formName);
-  // A status bar places and sizes itself from its parent when told of a new size.
-  if (form.statusBar) os::SendMessageA(form.statusBar, WM_SIZE, 0, 0);
-  // The dialog does not clip its children: the background it paints over the area a
-  // resize uncovered covers the controls moved into it, which then paint again.
-  if ((moved || form.statusBar) && form.handle)
-    os::RedrawWindow(form.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  const bool moved = PlaceAnchoredItems(form, width, height);
+  // A status bar places and sizes itself from its parent when told of a new size, and
+  // paints whole again: its text and its grip are drawn from its right edge.
+  if (form.statusBar) {
+    os::SendMessageA(form.statusBar, WM_SIZE, 0, 0);
+    os::InvalidateRect(form.statusBar, nullptr, TRUE);
+  }
+  if ((moved || form.statusBar) && form.handle) RepaintUncovered(form.handle);
   return form.statusBar ? 1 : 0;
 }
 

@@ -31,11 +31,13 @@
   X(EndDeferWindowPos)                                                                    \
   X(GetWindowTextA) X(GetWindowTextLengthA) X(GetParent) X(SetWindowsHookExA)             \
   X(UnhookWindowsHookEx) X(CallNextHookEx) X(DefWindowProcA)                              \
-  X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetMessageA)       \
+  X(SetScrollInfo) X(InvalidateRect) X(UpdateWindow) X(RedrawWindow) X(GetUpdateRgn)         \
+  X(GetMessageA)       \
   X(IsDialogMessageA) X(TranslateMessage) X(DispatchMessageA) X(GetDialogBaseUnits)       \
   X(DialogBoxIndirectParamA) X(CreateDialogIndirectParamA) X(EndDialog) X(GetSysColor)    \
   X(DrawTextA) X(DrawFocusRect) X(DrawEdge)                                               \
-  X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(SelectObject)         \
+  X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(CreateRectRgn)        \
+  X(SelectObject)         \
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
   X(MoveToEx) X(LineTo)                                                                   \
   FENWIX_WIDE_CALLS(X)

@@ -25,6 +25,14 @@
 // destroyed. Closed: its dialog is gone; it can be created again.
 enum class FormState : std::uint8_t { kDeclared, kOpening, kOpen, kClosing, kClosed };
 
+// A control that follows its form's edges: its rectangle in the client size the form was
+// declared in, and the edges it keeps its distances to.
+struct AnchoredControl {
+  HWND control = nullptr;
+  std::int32_t x = 0, y = 0, width = 0, height = 0;
+  std::uint8_t anchors = kDefaultAnchors;
+};
+
 // The main window, or a form (then also called FormDef). A blank record is all zeros
 // and empty texts.
 struct WindowDef {
@@ -42,6 +50,9 @@ struct WindowDef {
   // the smallest the user may make it (MINSIZE; 0 for no limit).
   std::int32_t declaredWidth = 0, declaredHeight = 0;
   std::int32_t minWidth = 0, minHeight = 0;
+  // Listed when the form starts, so that a resize looks at these alone; forgotten with
+  // the dialog.
+  std::vector<AnchoredControl> anchoredControls;
   // A form's life, moved on by the form life module alone (which also writes handle).
   FormState state = FormState::kDeclared;
   std::uint32_t openOrder = 0;  // when the form last started opening; the latest open is current

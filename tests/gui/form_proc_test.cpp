@@ -276,19 +276,22 @@ TEST_F(FormProcTest, StatusBarIsMadeAfterTheItemsAndFollowsTheSize) {
 }
 
 // A framed form made larger from code: each item keeps its distances to the edges it is
-// anchored to; MINSIZE is the least client size the frame may be dragged to.
+// anchored to; an item that stretches or moves into the uncovered area paints whole again,
+// one that only moves keeps its picture, and the others are left alone; MINSIZE is the least client size the frame may
+// be dragged to.
 TEST_F(FormProcTest, AnchoredItemsFollowTheFormAndMinSizeHoldsTheFrame) {
   const struct {
     const char* item;
     const char* type;
     const char* anchor;
     int dx, dy, dw, dh;  // moved and grown by the form's growth, 0 or 1 times
+    bool repainted;      // the whole control is to paint again, else none of it
   } cases[] = {
-      {"fixed", fx::item::BUTTON, "", 0, 0, 0, 0},
-      {"wide", fx::item::EDIT, "left,right", 0, 0, 1, 0},
-      {"right", fx::item::BUTTON, "right", 1, 0, 0, 0},
-      {"tall", fx::item::BUTTON, "top,bottom", 0, 0, 0, 1},
-      {"corner", fx::item::CHECKSYS, "right,bottom", 1, 1, 0, 0},
+      {"fixed", fx::item::BUTTON, "", 0, 0, 0, 0, false},
+      {"wide", fx::item::EDIT, "left,right", 0, 0, 1, 0, true},
+      {"right", fx::item::BUTTON, "right", 1, 0, 0, 0, false},
+      {"tall", fx::item::BUTTON, "top,bottom", 0, 0, 0, 1, true},
+      {"corner", fx::item::CHECKSYS, "right,bottom", 1, 1, 0, 0, true},  // into the new strip
   };
   int sequence = 0;
   for (const auto& c : cases) {
@@ -310,7 +313,15 @@ TEST_F(FormProcTest, AnchoredItemsFollowTheFormAndMinSizeHoldsTheFrame) {
   GetClientRect(dialog, &client);
   RECT frame;
   GetWindowRect(dialog, &frame);
+  test::PumpMessages();
   ASSERT_EQ(FX_WindowMove(form_, 0, 0, frame.right - frame.left + 80, frame.bottom - frame.top + 50), 0);
+  std::vector<std::string> toPaint;  // what each control has to paint again, before it does
+  for (const auto& c : cases) {
+    RECT update = {}, whole;
+    GetClientRect(ControlOf(c.item), &whole);
+    const bool any = GetUpdateRect(ControlOf(c.item), &update, FALSE);
+    toPaint.push_back(!any ? "none" : EqualRect(&update, &whole) ? "whole" : test::Describe(update));
+  }
   test::PumpMessages();
   RECT grown;
   GetClientRect(dialog, &grown);
@@ -324,6 +335,7 @@ TEST_F(FormProcTest, AnchoredItemsFollowTheFormAndMinSizeHoldsTheFrame) {
     EXPECT_EQ(now.top - was.top, c.dy * gy) << c.item;
     EXPECT_EQ((now.right - now.left) - (was.right - was.left), c.dw * gx) << c.item;
     EXPECT_EQ((now.bottom - now.top) - (was.bottom - was.top), c.dh * gy) << c.item;
+    EXPECT_EQ(toPaint[i], c.repainted ? "whole" : "none") << c.item;
   }
 
   MINMAXINFO limits = {};
