@@ -26,7 +26,8 @@ inline constexpr const char kEnglish[] = "US";
 std::string LookupMessage(const std::string& database, int code, const std::string& language);
 
 // The same from the first of the files (UTF-8 paths) that opens, tried in order;
-// kNoMessageFile when none does. A file that opens is the only one read, whether it holds the code or not.
+// kNoMessageFile when none does. A file that opens is the only one read, whether it holds
+// the code or not.
 std::string LookupMessageFile(int code, const std::string& language,
                               const std::vector<std::string>& files);
 
