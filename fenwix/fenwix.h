@@ -77,6 +77,12 @@ inline constexpr const char BRDSTYLE[] = "BRDSTYLE";
 inline constexpr const char ANCHOR[] = "ANCHOR";
 // The smallest client size the user may give a form: "width,height" in pixels.
 inline constexpr const char MINSIZE[] = "MINSIZE";
+// A grid's columns: the header's text and the width in pixels; a grid's row count and
+// its selected row, read (both) and set (ROW) at run time.
+inline constexpr const char TITLE[] = "TITLE";
+inline constexpr const char WIDTH[] = "WIDTH";
+inline constexpr const char ROWS[] = "ROWS";
+inline constexpr const char ROW[] = "ROW";
 // VALUE1 to VALUE50 (combo box entries) are this prefix followed by the number.
 inline constexpr int LIST_ENTRIES = 50;
 }  // namespace key
@@ -106,6 +112,12 @@ inline constexpr const char ITEMCLIC[] = "ITEMCLIC";
 // A key typed into the form or one of its items: key down, system key down or character,
 // with the key message's own parameters. A non-zero answer consumes the key.
 inline constexpr const char ITEMKEY[] = "ITEMKEY";
+// A grid's selected row changed (wParam the row), the user committed an edited cell
+// (wParam the row, lParam the column's index), or a column's header was clicked (wParam
+// the column's index).
+inline constexpr const char ROWSEL[] = "ROWSEL";
+inline constexpr const char CELLCHG[] = "CELLCHG";
+inline constexpr const char COLCLIC[] = "COLCLIC";
 }  // namespace event
 
 namespace word {
@@ -201,6 +213,27 @@ std::string FX_FormCloseReason(std::string formName);
 // LENGTH for a text field; as typed, before rewriting, for a date or an amount). Empty
 // before the first exit, and for an unknown item.
 std::string FX_FormItemText(std::string formName, std::string itemName);
+
+// A column of a DATAGRID item, declared before the form is created, in the order shown.
+// Properties: TITLE (header text, default the column's name), TYPE (STRING, DATE or
+// CURRENCY, as for fields), FORMAT (as for fields), WIDTH (pixels, default 100),
+// TXHPOS (LEFT, CENTER, RIGHT; CURRENCY defaults to RIGHT), EDIT (true: the user may
+// edit its cells), NOTNULL.
+ErrorCode FX_GridColumnAdd(std::string formName, std::string itemName, std::string column,
+                           std::string properties);
+
+// Stored mode: the grid holds its cells. Row numbers start at 0.
+ErrorCode FX_GridRowCountSet(std::string formName, std::string itemName, int rows);
+ErrorCode FX_GridCellSet(std::string formName, std::string itemName, int row,
+                         std::string column, std::string value);
+std::string FX_GridCellGet(std::string formName, std::string itemName, int row,
+                           std::string column);
+
+// Virtual mode: the program holds the rows and is asked only for the cells on the screen.
+typedef std::string (*GridSource)(std::string formName, std::string itemName, int row,
+                                  std::string column);
+ErrorCode FX_GridSourceSet(std::string formName, std::string itemName, int rows,
+                           GridSource source);
 #endif
 
 #endif  // FENWIX_FENWIX_H

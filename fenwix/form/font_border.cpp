@@ -5,7 +5,7 @@
 #include "fenwix/error/error_context.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/wrapping.h"
-#include "fenwix/text/encoding.h"
+#include "fenwix/text/window_text.h"
 
 namespace {
 
@@ -111,15 +111,7 @@ ErrorCode FX_FormItemFontSet(HDC dc, const std::string& faceName, std::int32_t s
   const std::int32_t pixels = os::MulDiv(size, os::GetDeviceCaps(dc, LOGPIXELSY), 72);
   const int height = WrapSub(0, pixels);
   const int weight = bold ? FW_BOLD : FW_NORMAL;
-  constexpr DWORD kFamily = DEFAULT_PITCH | FF_SWISS;
-  // In UTF-8 mode a text may hold any script: the font is chosen for none in particular.
-  HFONT made = Utf8Text()
-                   ? os::CreateFontW(height, 0, 0, 0, weight, italic, underline, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, kFamily, WideText(faceName).c_str())
-                   : os::CreateFontA(height, 0, 0, 0, weight, italic, underline, FALSE,
-                                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, kFamily, faceName.c_str());
+  HFONT made = CreateTextFont(height, weight, italic, underline, faceName);
   if (!made) {
     ReportError(1006);
     return 1006;

@@ -2,6 +2,7 @@
 // closed, and what a field held when the user last left it.
 #include "fenwix/error/error_context.h"
 #include "fenwix/form/item_keys.h"
+#include "fenwix/grid/grid_item_keys.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
@@ -11,6 +12,9 @@ namespace {
 std::string ItemValue(const std::string& formName, const std::string& itemName,
                       const std::string& key) {
   const ItemDef item = FindItemDef(formName, itemName);
+  std::string gridValue;
+  if (item.type == fx::item::DATAGRID && GridKeyValue(formName, itemName, key, gridValue))
+    return gridValue;
   const ItemKeyRule* rule = FindItemKeyRule(key);
   if (item.type.empty() || !rule) {
     ReportError(item.type.empty() ? 18 : 28);

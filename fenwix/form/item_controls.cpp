@@ -6,10 +6,12 @@
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
+#include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
 
 namespace {
@@ -47,12 +49,14 @@ const ControlKind kKinds[] = {
      CreationText::kItemName, true, true},
     {fx::item::COMBOSYS, "ComboBox", WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_AUTOHSCROLL, 0,
      CreationText::kNone, true, true},
+    {fx::item::DATAGRID, kGridClass, kGridStyle, WS_EX_CLIENTEDGE, CreationText::kNone, true,
+     true},
 };
 
 const ControlKind* KindOf(const std::string& type) {
   for (const ControlKind& kind : kKinds)
     if (type == kind.type) return &kind;
-  return nullptr;  // DATAGRID: no control
+  return nullptr;
 }
 
 DWORD StyleOf(const ControlKind& kind, const ItemDef& item) {
@@ -105,6 +109,8 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
   }
 
   const bool checkBox = item.type == fx::item::CHECKSYS;
+  // The list view's class comes with the common controls, loaded once.
+  if (item.type == fx::item::DATAGRID) LoadCommonControls();
   const char* text = kind->text == CreationText::kItemName ? itemName.c_str()
                      : kind->text == CreationText::kEmpty  ? ""
                                                            : nullptr;
@@ -127,6 +133,9 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
     os::SendMessageA(control, CB_LIMITTEXT, static_cast<WPARAM>(item.length), 0);
     Record(formName, itemName, control, controlId);
     FillList(control, item.properties);
+  } else if (item.type == fx::item::DATAGRID) {
+    Record(formName, itemName, control, controlId);
+    if (const ErrorCode code = StartGridControl(control, formName, itemName, item)) return code;
   } else {
     Record(formName, itemName, control, controlId);
   }

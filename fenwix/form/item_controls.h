@@ -14,7 +14,7 @@ inline constexpr int kStatusBarId = 100;
 inline constexpr int kItemIdBase = 101;
 
 // Creates the item's control as a child of dialog and records its window and id in the
-// item's record. A DATAGRID item gets no control. Codes 18, 26, 1001, 1003, reported.
+// item's record. Codes 18, 26, 1001, 1003, 1047, reported.
 ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemName);
 
 #endif

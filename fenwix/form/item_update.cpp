@@ -3,6 +3,8 @@
 #include "fenwix/form/item_update.h"
 
 #include "fenwix/form/item_keys.h"
+#include "fenwix/grid/grid_item_keys.h"
+#include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
@@ -10,6 +12,9 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
                          std::string value) {
   ItemDef item = FindItemDef(formName, itemName);
   if (item.type.empty()) return 18;
+  ErrorCode gridResult = 0;
+  if (item.type == fx::item::DATAGRID && GridKeySet(formName, itemName, key, value, gridResult))
+    return gridResult;
   const ItemKeyRule* rule = FindItemKeyRule(key);
   if (!rule) return 19;
   rule->apply(item, value);
@@ -29,6 +34,7 @@ ErrorCode FX_FormItemRedrawIntl(std::string formName, std::string itemName) {
   if (item.type.empty()) return 18;
   // A null window would repaint the whole desktop.
   if (!item.control) return 0;
+  if (item.type == fx::item::DATAGRID) ShowGridColors(item);
   // RDW_UPDATENOW paints before returning, so an owner-drawn item shows the stored record
   // by the time the caller goes on.
   if (!os::RedrawWindow(item.control, nullptr, nullptr,

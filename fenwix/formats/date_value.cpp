@@ -86,6 +86,7 @@ void CivilFromDays(std::int64_t days, Fields& f) {
 }
 
 // The first second after 31/12/9999 23:59:59, the end of what a four-digit year can write.
+constexpr std::int64_t kStartOfTime = DaysFromCivil(1601, 1, 1) * kSecondsPerDay;
 constexpr std::int64_t kEndOfTime = DaysFromCivil(10000, 1, 1) * kSecondsPerDay;
 
 // The field a token reads into, or nullptr for runs such as ddd or y that read a number
@@ -219,6 +220,12 @@ void DateValue::setFields(int year, int month, int day, int hour, int minute, in
     time_ = 0;
     null_ = true;
   }
+}
+
+void DateValue::setTime(std::int64_t seconds) {
+  error_ = seconds < kStartOfTime || seconds >= kEndOfTime ? kBadTime : kOk;
+  null_ = error_ != kOk;
+  time_ = null_ ? 0 : seconds;
 }
 
 std::string DateValue::format(const std::string& format) {

@@ -27,6 +27,8 @@ class DateValue {
   // Reads the numbers of the text in the order of the format's tokens.
   void parse(const std::string& text);
   void setFields(int year, int month, int day, int hour, int minute, int second);
+  // The value time() gave; a time outside 1601 to 9999 gives kBadTime and no value.
+  void setTime(std::int64_t seconds);
   // The value written under the given format, or under the stored one when it is empty.
   std::string format(const std::string& format);
   std::int32_t error() const { return error_; }

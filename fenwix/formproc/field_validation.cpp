@@ -2,7 +2,8 @@
 #include "fenwix/formproc/field_validation.h"
 
 #include "fenwix/fenwix.h"
-#include "fenwix/formproc/status_text.h"
+#include "fenwix/formats/typed_text.h"
+#include "fenwix/error/status_text.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/text/encoding.h"
 #include "fenwix/text/window_text.h"
@@ -63,24 +64,9 @@ std::string ValidateCurrency(ItemDef& item) {
 }  // namespace
 
 FieldRefusal RefusalOf(const ItemDef& item, const std::string& text) {
-  const FieldRefusal required{kRequiredEmpty, RequiredInputText()};
-  if (item.fieldType == fx::field::DATE) {
-    DateValue date;
-    date.setFormat(item.format);
-    date.parse(text);
-    if (date.error() == DateValue::kEmpty) return item.notNull ? required : FieldRefusal();
-    if (date.error() == DateValue::kOk) return FieldRefusal();
-    return {date.error(), InvalidInputText()};
-  }
-  if (item.fieldType == fx::field::CURRENCY) {
-    CurrencyFormatState amount;
-    amount.setFormat(item.format);
-    amount.parse(text);
-    if (amount.isEmpty() && item.notNull) return required;
-    if (amount.error() == CurrencyFormatState::kOk) return FieldRefusal();
-    return {amount.error(), InvalidInputText()};
-  }
-  return text.empty() && item.notNull ? required : FieldRefusal();
+  const TypedText read = ReadTypedText(item.fieldType, item.format, item.notNull, text);
+  if (read.code == 0) return FieldRefusal();
+  return {read.code, read.code == kRequiredEmpty ? RequiredInputText() : InvalidInputText()};
 }
 
 std::string ValidateField(ItemDef& item) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "fenwix/formats/typed_text.h"
 #include "fenwix/registry/registry.h"
 
 // Validates item.currentText (cutting a STRING to its LENGTH), writes the normalised text
@@ -22,9 +23,6 @@ struct FieldRefusal {
   ErrorCode code = 0;
   std::string message;
 };
-// The date format's code for an empty text stands for every type's required field left
-// empty.
-inline constexpr ErrorCode kRequiredEmpty = DateValue::kEmpty;
 FieldRefusal RefusalOf(const ItemDef& item, const std::string& text);
 
 #endif

@@ -8,7 +8,7 @@
 #include <string>
 
 // The texts the exit from a refused field leaves in the status bar.
-#include "fenwix/formproc/status_text.h"
+#include "fenwix/error/status_text.h"
 #include "fenwix/fenwix.h"
 
 // The check OK makes before it closes a form: 0 when every field the user can reach is

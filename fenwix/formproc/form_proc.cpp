@@ -12,6 +12,7 @@
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_start.h"
+#include "fenwix/grid/grid_notify.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
@@ -54,6 +55,11 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
     case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);
+    case WM_NOTIFY: {
+      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+      const std::string from = header ? FindItemNameByControl(formName, header->hwndFrom) : "";
+      return from.empty() ? 0 : GridNotify(dialog, formName, from, *header);
+    }
     // The low four bits of a system command are the system's own.
     case WM_SYSCOMMAND: return FormDialogCommand(dialog, formName, wParam & 0xFFF0);
     default: return 0;

@@ -39,7 +39,9 @@
   X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(CreateRectRgn)        \
   X(SelectObject)         \
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
-  X(MoveToEx) X(LineTo)                                                                   \
+  X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(OpenClipboard) X(GetDC)   \
+  X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
+  X(SetWindowLongPtrW) X(CallWindowProcW)                                                 \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
@@ -52,9 +54,9 @@
   X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW)
 
 // And comctl32's one call, whose real entry loads comctl32 the first time a form needs a
-// status bar rather than with the program: loading it costs memory and start-up time
-// that a program whose forms have none would pay for nothing. Without comctl32 the call
-// answers FALSE.
+// status bar or a grid rather than with the program: loading it costs memory and start-up
+// time that a program whose forms have neither would pay for nothing. Without comctl32
+// the call answers FALSE.
 #define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) X(InitCommonControlsEx)
 
 namespace os {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <tuple>
@@ -114,9 +115,13 @@ struct ItemIndex {
   std::set<std::string> formless;  // keys without a form part
 };
 
+// A grid item's columns and rows, kept by the grid's own module beside the item's record.
+struct Grid;
+
 struct Registry {
   WindowMap windows;
   ItemMap items;
+  std::map<std::string, std::shared_ptr<Grid>> grids;  // by item key
   std::set<std::pair<HWND, std::string>> windowsByHandle;  // (handle, window name)
   ItemIndex itemIndex;
   std::string MainWindowName;     // the main window's key; set once it exists
@@ -159,7 +164,7 @@ std::string FindItemNameByControl(const std::string& formName, HWND control);
 // record dialogs: the main window's record never names one.
 std::string FindFormNameByDialog(HWND dialog);
 
-// Empties both maps, their indexes and the three names.
+// Empties the maps, their indexes and the three names.
 void ResetRegistry();
 
 #endif

@@ -67,3 +67,14 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT sty
   if (!Utf8Text()) return os::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
   return os::MessageBoxW(nullptr, WideText(text).c_str(), WideText(caption).c_str(), style);
 }
+
+HFONT CreateTextFont(int height, int weight, bool italic, bool underline, const std::string& face) {
+  constexpr DWORD kFamily = DEFAULT_PITCH | FF_SWISS;
+  if (Utf8Text())
+    return os::CreateFontW(height, 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFamily,
+                           WideText(face).c_str());
+  return os::CreateFontA(height, 0, 0, 0, weight, italic, underline, FALSE, ANSI_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFamily,
+                         face.c_str());
+}

@@ -24,6 +24,10 @@ LRESULT SendTextMessage(HWND window, UINT message, WPARAM wParam, const std::str
 // DrawText's answer: the height of the text drawn, 0 for a failure.
 int DrawWindowText(HDC dc, const std::string& text, RECT* rect, UINT format);
 
+// A font of the face (pixel height as CreateFont takes it), for the program's texts: in
+// UTF-8 mode a text may hold any script, so the font is chosen for none in particular.
+HFONT CreateTextFont(int height, int weight, bool italic, bool underline, const std::string& face);
+
 int ShowMessageBox(const std::string& text, const std::string& caption, UINT style);
 
 #endif

@@ -1,5 +1,5 @@
 // The status texts of a refused field, in the language chosen with FX_LanguageSet.
-#include "fenwix/formproc/status_text.h"
+#include "fenwix/error/status_text.h"
 
 #include <cstring>
 

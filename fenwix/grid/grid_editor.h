@@ -1,0 +1,25 @@
+// Editing a grid's cell in place: an edit field over the cell, validated on commit as a
+// field of the column's type is, and written back in its normal form.
+#ifndef FENWIX_GRID_GRID_EDITOR_H
+#define FENWIX_GRID_GRID_EDITOR_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// Opens the edit field over the cell, or over the row's first editable cell when that
+// one is not, with the cell's text; a typed character (not 0) replaces the text. False
+// when the row has no cell the user may edit.
+bool OpenGridEditor(const std::string& formName, const std::string& itemName, std::int32_t row,
+                    std::int32_t column, WPARAM typed);
+
+// Commits (commit true) or cancels the open edit. A refused value keeps the edit open,
+// says why in the form's status bar and gives false.
+bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit);
+
+// Ends the open edit before the rows move: committed when its value is accepted, else
+// cancelled.
+void EndGridEdit(const std::string& formName, const std::string& itemName);
+
+#endif

@@ -1,0 +1,53 @@
+#include "fenwix/grid/grid_item_keys.h"
+
+#include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_view.h"
+#include "fenwix/props/property_string.h"
+#include "fenwix/registry/registry.h"
+
+bool GridKeyValue(const std::string& formName, const std::string& itemName,
+                  const std::string& key, std::string& value) {
+  const std::string upper = UpperCase(key);
+  const Grid* grid = FindGrid(formName, itemName);
+  if (upper == fx::key::ROWS) {
+    value = IntToText(grid ? grid->rows : 0);
+  } else if (upper == fx::key::ROW) {
+    const HWND list = FindItemDef(formName, itemName).control;
+    value = IntToText(list && grid ? SelectedRow(list, *grid) : -1);
+  } else if (upper == fx::key::VALUE) {
+    value = grid ? grid->edited : std::string();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool GridKeySet(const std::string& formName, const std::string& itemName, const std::string& key,
+                const std::string& value, ErrorCode& result) {
+  const std::string upper = UpperCase(key);
+  if (upper == fx::key::ROWS) {
+    result = 19;
+    return true;
+  }
+  if (upper != fx::key::ROW) return false;
+  Grid* grid = FindGrid(formName, itemName);
+  const std::int32_t row = TextToInt(value, 10);
+  const std::int32_t rows = grid ? grid->rows : 0;
+  if (row < -1 || row >= rows || (row == 0 && value != "0")) {
+    result = 19;
+    return true;
+  }
+  result = 0;
+  const HWND list = FindItemDef(formName, itemName).control;
+  if (!list) return true;
+  EndGridEdit(formName, itemName);
+  // The program knows the row it chose: the change is not reported.
+  grid = FindGrid(formName, itemName);
+  if (!grid) return true;
+  grid->quiet = true;
+  SelectRow(list, *grid, row);
+  grid->quiet = false;
+  NoteSelection(formName, itemName);
+  return true;
+}

@@ -1,0 +1,129 @@
+// The list view's subclass. No exception leaves it: the platform's frames cannot be
+// unwound through.
+#include "fenwix/grid/grid_keys.h"
+
+#include <string>
+
+#include "fenwix/grid/grid_copy.h"
+#include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_view.h"
+#include "fenwix/grid/window_subclass.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/registry/form_callback.h"
+
+namespace {
+
+bool Pressed(int key) { return os::GetKeyState(key) < 0; }
+
+// The current cell moves to the next or previous column and is shown.
+void MoveCurrentColumn(HWND list, Grid& grid, int step) {
+  const std::int32_t last = static_cast<std::int32_t>(grid.columns.size()) - 1;
+  const std::int32_t column = grid.column + step;
+  if (column < 0 || column > last) return;
+  grid.column = column;
+  const std::int32_t row = SelectedRow(list, grid);
+  if (row < 0) return;
+  RECT cell = {};
+  cell.top = column;
+  cell.left = LVIR_BOUNDS;
+  RECT client;
+  if (os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)) &&
+      os::GetClientRect(list, &client)) {
+    const int dx = cell.left < 0 ? cell.left : cell.right > client.right ? cell.right - client.right : 0;
+    if (dx) os::SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(dx), 0);
+  }
+  os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+}
+
+// True when the key was the grid's.
+bool GridKey(HWND list, const std::string& formName, const std::string& itemName, WPARAM key) {
+  Grid* grid = FindGrid(formName, itemName);
+  if (!grid) return false;
+  const std::int32_t row = SelectedRow(list, *grid);
+  switch (key) {
+    case VK_F2:
+      if (row >= 0) OpenGridEditor(formName, itemName, row, grid->column, 0);
+      return true;
+    case VK_RETURN:
+      if (row >= 0) {
+        const FormDef form = FindWindowDef(formName);
+        RaiseEvent(form, itemName, fx::event::ITEMCLIC,
+                   {form.handle, WM_KEYDOWN, static_cast<WPARAM>(row), 0});
+      }
+      return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+      MoveCurrentColumn(list, *grid, key == VK_LEFT ? -1 : 1);
+      return true;
+    case 'C':
+      if (!Pressed(VK_CONTROL)) return false;
+      CopyGridRows(list, formName, itemName);
+      return true;
+    case 'A':
+      if (!Pressed(VK_CONTROL)) return false;
+      SelectRow(list, *grid, -1);
+      {
+        LVITEMA all = {};
+        all.stateMask = all.state = LVIS_SELECTED;
+        os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&all));
+      }
+      NoteSelection(formName, itemName);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    std::string formName, itemName;
+    switch (message) {
+      case WM_GETDLGCODE: {
+        // Return is the grid's own (the row's activation), not the dialog's.
+        LRESULT code = CallOriginal(list, message, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS;
+        const MSG* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+        return code;
+      }
+      case WM_KEYDOWN:
+        if (GridOfWindow(list, formName, itemName) && GridKey(list, formName, itemName, wParam))
+          return 0;
+        break;
+      case WM_CHAR:
+        // A character typed on a cell starts its edit with that character.
+        if (wParam >= 0x20 && !Pressed(VK_CONTROL) && GridOfWindow(list, formName, itemName)) {
+          Grid* grid = FindGrid(formName, itemName);
+          const std::int32_t row = grid ? SelectedRow(list, *grid) : -1;
+          if (row >= 0) OpenGridEditor(formName, itemName, row, grid->column, wParam);
+          return 0;
+        }
+        break;
+      case WM_VSCROLL:
+      case WM_HSCROLL:
+      case WM_MOUSEWHEEL:
+        // The edit field does not move with the rows: the edit ends first.
+        if (GridOfWindow(list, formName, itemName)) EndGridEdit(formName, itemName);
+        break;
+      case WM_NCDESTROY: {
+        // The font is the list view's until it is gone.
+        Grid* grid = GridOfWindow(list, formName, itemName) ? FindGrid(formName, itemName) : nullptr;
+        const LRESULT result = CallOriginal(list, message, wParam, lParam);
+        if (grid && grid->font) os::DeleteObject(grid->font);
+        if (grid) {
+          grid->font = nullptr;
+          grid->editor = nullptr;
+        }
+        return result;
+      }
+      default:
+        break;
+    }
+  } catch (...) {
+  }
+  return CallOriginal(list, message, wParam, lParam);
+}
+
+}  // namespace
+
+void WatchGridKeys(HWND list) { Subclass(list, GridKeys); }

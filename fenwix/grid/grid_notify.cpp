@@ -1,0 +1,135 @@
+// The list view asks for each cell it shows, by row and column, as it paints: the answer
+// is cut to the room it offers.
+#include "fenwix/grid/grid_notify.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_sort.h"
+#include "fenwix/grid/grid_view.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/registry/form_callback.h"
+#include "fenwix/text/encoding.h"
+
+namespace {
+
+// A dialog procedure's answer to a notification goes in the dialog's result slot; 0 is
+// what the dialog answers when the procedure leaves the message alone.
+INT_PTR Answer(HWND dialog, LRESULT result) {
+  if (!result) return FALSE;
+  os::SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+bool InGrid(const Grid& grid, int row, int column) {
+  return row >= 0 && row < grid.rows && column >= 0 &&
+         static_cast<std::size_t>(column) < grid.columns.size();
+}
+
+void CellInto(const std::string& text, char* target, int room) {
+  const std::size_t length = std::min<std::size_t>(text.size(), static_cast<std::size_t>(room - 1));
+  std::memcpy(target, text.data(), length);
+  target[length] = '\0';
+}
+
+void CellInto(const std::string& text, WCHAR* target, int room) {
+  const std::size_t units = static_cast<std::size_t>(room - 1);
+  // Only the part that fits is converted: a source may answer with megabytes.
+  const WideString wide = WideText(std::string_view(text).substr(0, TextPrefixOfUnits(text, units)));
+  const std::size_t length = std::min(wide.size(), units);
+  std::memcpy(target, wide.data(), length * sizeof(WCHAR));
+  target[length] = 0;
+}
+
+template <class DisplayInfo>
+void ShowCell(const std::string& formName, const std::string& itemName, DisplayInfo& info) {
+  const Grid* grid = FindGrid(formName, itemName);
+  if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return;
+  info.item.pszText[0] = 0;
+  if (!grid || !InGrid(*grid, info.item.iItem, info.item.iSubItem)) return;
+  CellInto(CellText(formName, itemName, *grid, info.item.iItem,
+                    static_cast<std::size_t>(info.item.iSubItem)),
+           info.item.pszText, info.item.cchTextMax);
+}
+
+// The cell under a double click: edited when its column may be, else the row is
+// activated.
+void DoubleClick(const std::string& formName, const std::string& itemName, const NMHDR& header) {
+  const NMITEMACTIVATE& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+  LVHITTESTINFO hit = {};
+  hit.pt = click.ptAction;
+  os::SendMessageA(header.hwndFrom, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  const Grid* grid = FindGrid(formName, itemName);
+  if (!grid || !InGrid(*grid, hit.iItem, hit.iSubItem)) return;
+  if (grid->columns[static_cast<std::size_t>(hit.iSubItem)].edit) {
+    OpenGridEditor(formName, itemName, hit.iItem, hit.iSubItem, 0);
+    return;
+  }
+  const FormDef form = FindWindowDef(formName);
+  RaiseEvent(form, itemName, fx::event::ITEMCLIC,
+             {form.handle, WM_NOTIFY, static_cast<WPARAM>(hit.iItem), hit.iSubItem});
+}
+
+// The current cell of the selected row, while the grid has the keyboard, is drawn in the
+// window's colours inside the row's highlight.
+LRESULT CustomDraw(const std::string& formName, const std::string& itemName, NMHDR& header) {
+  NMLVCUSTOMDRAW& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+  const Grid* grid = FindGrid(formName, itemName);
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return grid && os::GetFocus() == header.hwndFrom ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+    case CDDS_ITEMPREPAINT:
+      return draw.nmcd.uItemState & CDIS_FOCUS ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+      if (grid && draw.iSubItem == grid->column && (draw.nmcd.uItemState & CDIS_SELECTED)) {
+        draw.nmcd.uItemState &= ~CDIS_SELECTED;
+        draw.clrText = os::GetSysColor(COLOR_WINDOWTEXT);
+        draw.clrTextBk = os::GetSysColor(COLOR_WINDOW);
+      } else {
+        draw.clrText = CLR_DEFAULT;
+        draw.clrTextBk = CLR_DEFAULT;
+      }
+      return CDRF_DODEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+}  // namespace
+
+INT_PTR GridNotify(HWND dialog, const std::string& formName, const std::string& itemName,
+                   NMHDR& header) {
+  switch (header.code) {
+    case LVN_GETDISPINFOA:
+      ShowCell(formName, itemName, reinterpret_cast<NMLVDISPINFOA&>(header));
+      return TRUE;
+    case LVN_GETDISPINFOW:
+      ShowCell(formName, itemName, reinterpret_cast<NMLVDISPINFOW&>(header));
+      return TRUE;
+    // Searching by typed letters would read every row; the letters edit the cell instead.
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+      return Answer(dialog, -1);
+    case LVN_ITEMCHANGED:
+      if (Grid* grid = FindGrid(formName, itemName))
+        NoteItemState(*grid, reinterpret_cast<const NMLISTVIEW&>(header));
+      NoteSelection(formName, itemName);
+      return TRUE;
+    case LVN_ODSTATECHANGED:
+      NoteSelection(formName, itemName);
+      return TRUE;
+    case LVN_COLUMNCLICK:
+      GridColumnClick(formName, itemName, reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+      return TRUE;
+    case NM_DBLCLK:
+      DoubleClick(formName, itemName, header);
+      return TRUE;
+    case NM_CUSTOMDRAW:
+      return Answer(dialog, CustomDraw(formName, itemName, header));
+    default:
+      return FALSE;
+  }
+}

@@ -1,0 +1,48 @@
+// What a DATAGRID item holds beyond its item record: its columns, its rows (stored, or
+// asked of the program's source), its sort, selection and the cell being edited. A grid
+// is made by its first column and forgotten with the registry.
+#ifndef FENWIX_GRID_GRID_RECORD_H
+#define FENWIX_GRID_GRID_RECORD_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fenwix/fenwix.h"
+#include "fenwix/grid/grid_cells.h"
+#include "fenwix/grid/grid_column.h"
+
+struct Grid {
+  std::vector<GridColumn> columns;
+  GridCells cells;                // stored mode
+  GridSource source = nullptr;    // virtual mode when set
+  std::int32_t rows = 0;          // the row count; the cells' own in stored mode
+  std::int32_t selected = -1;     // the row that "ROWSEL" last reported
+  // The list view's focused row, followed from its notifications: asking the list view
+  // would have it look through every row.
+  std::int32_t focused = -1;
+  std::int32_t sortColumn = -1;   // the column the rows were last sorted by
+  bool ascending = false;
+  std::int32_t column = 0;        // the column of the current cell
+  HWND editor = nullptr;          // the edit field over the cell being edited
+  std::int32_t editRow = -1, editColumn = -1;
+  std::string edited;             // "VALUE": the text of the last cell the user committed
+  HFONT font = nullptr;           // the item's own font, when it declares one
+  bool quiet = false;             // the program is moving the selection: no "ROWSEL"
+};
+
+// The grid of an item, or null while it has no column.
+Grid* FindGrid(const std::string& formName, const std::string& itemName);
+Grid& MakeGrid(const std::string& formName, const std::string& itemName);
+
+// The index of a column by name, -1 for none.
+std::int32_t ColumnIndex(const Grid& grid, const std::string& name);
+
+// What a cell shows: its stored text, or the source's answer (cut to limit bytes, empty
+// when the source throws). Row and column must be in range.
+std::string CellText(const std::string& formName, const std::string& itemName, const Grid& grid,
+                     std::int32_t row, std::size_t column);
+
+#endif

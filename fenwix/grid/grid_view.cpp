@@ -1,0 +1,179 @@
+// Making and updating a grid's list view.
+#include "fenwix/grid/grid_view.h"
+
+#include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_keys.h"
+#include "fenwix/grid/grid_record.h"
+#include "fenwix/platform/platform.h"
+#include "fenwix/props/wrapping.h"
+#include "fenwix/registry/form_callback.h"
+#include "fenwix/text/encoding.h"
+#include "fenwix/text/window_text.h"
+
+namespace {
+
+int ColumnFormat(HAlign align) {
+  return align == 0 ? LVCFMT_CENTER : align == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+}
+
+bool InsertColumn(HWND list, int index, const GridColumn& column) {
+  if (Utf8Text()) {
+    WideString title = WideText(column.title);
+    LVCOLUMNW entry = {};
+    entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    entry.fmt = ColumnFormat(column.align);
+    entry.cx = column.width;
+    entry.pszText = &title[0];
+    entry.iSubItem = index;
+    return os::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                            reinterpret_cast<LPARAM>(&entry)) == index;
+  }
+  std::string title = column.title;
+  LVCOLUMNA entry = {};
+  entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  entry.fmt = ColumnFormat(column.align);
+  entry.cx = column.width;
+  entry.pszText = &title[0];
+  entry.iSubItem = index;
+  return os::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&entry)) == index;
+}
+
+// The item's declared font, made for the screen the list view is on; the dialog's own
+// font for an item that names none.
+void ShowFont(HWND list, Grid& grid, const ItemDef& item) {
+  HFONT font = nullptr;
+  if (!item.fontName.empty()) {
+    const HDC dc = os::GetDC(list);
+    const int pixels = os::MulDiv(item.fontSize, dc ? os::GetDeviceCaps(dc, LOGPIXELSY) : 96, 72);
+    if (dc) os::ReleaseDC(list, dc);
+    font = CreateTextFont(WrapSub(0, pixels), item.fontBold ? FW_BOLD : FW_NORMAL,
+                          item.fontItalic, item.fontUnderline, item.fontName);
+    if (!font) ReportError(1006);  // the grid still shows its rows, in the dialog's font
+    grid.font = font;
+  }
+  if (!font)
+    font = reinterpret_cast<HFONT>(os::SendMessageA(os::GetParent(list), WM_GETFONT, 0, 0));
+  if (font) os::SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+}  // namespace
+
+ErrorCode StartGridControl(HWND list, const std::string& formName, const std::string& itemName,
+                           const ItemDef& item) {
+  Grid& grid = MakeGrid(formName, itemName);
+  grid.selected = grid.focused = -1;
+  grid.editor = nullptr;
+  grid.editRow = grid.editColumn = -1;
+  const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER;
+  os::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+  for (std::size_t i = 0; i < grid.columns.size(); ++i)
+    if (!InsertColumn(list, static_cast<int>(i), grid.columns[i])) {
+      ReportError(1047);
+      return 1047;
+    }
+  ShowFont(list, grid, item);
+  ShowGridColors(item);
+  os::SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rows), 0);
+  WatchGridKeys(list);
+  return 0;
+}
+
+void ShowGridColors(const ItemDef& item) {
+  if (!item.control) return;
+  const auto color = [](ColorValue value, int system) {
+    return value == kNoColor ? os::GetSysColor(system) : static_cast<COLORREF>(value);
+  };
+  const COLORREF back = color(item.backColor, COLOR_WINDOW);
+  os::SendMessageA(item.control, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
+  os::SendMessageA(item.control, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
+  os::SendMessageA(item.control, LVM_SETTEXTCOLOR, 0,
+                   static_cast<LPARAM>(color(item.textColor, COLOR_WINDOWTEXT)));
+}
+
+void ShowGridRows(const std::string& formName, const std::string& itemName) {
+  const ItemDef item = FindItemDef(formName, itemName);
+  Grid* grid = FindGrid(formName, itemName);
+  if (!item.control || !grid) return;
+  if (grid->editor && grid->editRow >= grid->rows) CloseGridEditor(formName, itemName, false);
+  const std::int32_t selected = SelectedRow(item.control, *grid);
+  // The list view drops a selection beyond its new count; the user hears of the row the
+  // selection ends on, once.
+  grid->quiet = true;
+  os::SendMessageA(item.control, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid->rows),
+                   LVSICF_NOSCROLL);
+  if (grid->focused >= grid->rows) grid->focused = -1;
+  if (selected >= grid->rows) SelectRow(item.control, *grid, grid->rows - 1);
+  grid->quiet = false;
+  grid->selected = selected;
+  os::InvalidateRect(item.control, nullptr, FALSE);
+  NoteSelection(formName, itemName);
+}
+
+std::int32_t SelectedRow(HWND list, const Grid& grid) {
+  // The count and one row's state come from the list view's ranges of selected rows; only
+  // a search for the first selected row reads row after row, and it is left for last.
+  if (!os::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0)) return -1;
+  if (grid.focused >= 0 && grid.focused < grid.rows &&
+      os::SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(grid.focused), LVIS_SELECTED))
+    return grid.focused;
+  return static_cast<std::int32_t>(
+      os::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void SelectRow(HWND list, const Grid& grid, std::int32_t row) {
+  // Clearing every row's state at once goes through every row; a single selected row is
+  // cleared alone.
+  LVITEMA state = {};
+  state.stateMask = LVIS_SELECTED;
+  const LRESULT count = os::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0);
+  const std::int32_t selected = count == 1 ? SelectedRow(list, grid) : -1;
+  if (selected >= 0) {
+    os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&state));
+  } else if (count > 0) {
+    os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  }
+  if (row < 0) {
+    state.stateMask = LVIS_FOCUSED;
+    if (grid.focused >= 0)
+      os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(grid.focused), reinterpret_cast<LPARAM>(&state));
+    return;
+  }
+  state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+  os::SendMessageA(list, LVM_SETSELECTIONMARK, 0, row);
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+void NoteItemState(Grid& grid, const NMLISTVIEW& change) {
+  if (change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
+  if (change.uNewState & LVIS_FOCUSED) {
+    grid.focused = change.iItem;
+  } else if (change.uOldState & LVIS_FOCUSED && grid.focused == change.iItem) {
+    grid.focused = -1;
+  }
+}
+
+void NoteSelection(const std::string& formName, const std::string& itemName) {
+  const ItemDef item = FindItemDef(formName, itemName);
+  Grid* grid = FindGrid(formName, itemName);
+  if (!item.control || !grid) return;
+  const std::int32_t row = SelectedRow(item.control, *grid);
+  if (row == grid->selected) return;
+  grid->selected = row;
+  if (grid->quiet) return;
+  const FormDef form = FindWindowDef(formName);
+  RaiseEvent(form, itemName, fx::event::ROWSEL,
+             {form.handle, WM_NOTIFY, static_cast<WPARAM>(row), 0});
+}
+
+bool GridOfWindow(HWND window, std::string& formName, std::string& itemName) {
+  for (HWND list = window; list; list = os::GetParent(list)) {
+    const HWND dialog = os::GetParent(list);
+    formName = FindFormNameByDialog(dialog);
+    if (formName.empty()) continue;
+    itemName = FindItemNameByControl(formName, list);
+    return !itemName.empty() && FindGrid(formName, itemName);
+  }
+  return false;
+}

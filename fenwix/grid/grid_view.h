@@ -1,0 +1,48 @@
+// The list view that shows a DATAGRID item: the platform's own, in report mode with owner
+// data, so that it never holds the rows and asks for the cells it shows.
+#ifndef FENWIX_GRID_GRID_VIEW_H
+#define FENWIX_GRID_GRID_VIEW_H
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+
+#include "fenwix/fenwix.h"
+#include "fenwix/registry/registry.h"
+
+struct Grid;
+
+inline constexpr const char kGridClass[] = "SysListView32";
+inline constexpr DWORD kGridStyle =
+    WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS;
+
+// Gives a new list view its columns, row count, colours, font and keys. 0, or 1047
+// (reported) when a column cannot be added.
+ErrorCode StartGridControl(HWND list, const std::string& formName, const std::string& itemName,
+                           const ItemDef& item);
+
+// The item's BKCOL and TXCOL on its list view.
+void ShowGridColors(const ItemDef& item);
+
+// The row count, the cell being edited and the selection after the rows changed: an edit
+// of a row that is gone is cancelled, and a selection beyond the last row moves to it.
+void ShowGridRows(const std::string& formName, const std::string& itemName);
+
+// The selected row: the focused row when it is selected, else the first selected one, -1
+// for none.
+std::int32_t SelectedRow(HWND list, const Grid& grid);
+// Selects the one row (none for -1), focuses it and scrolls it into view.
+void SelectRow(HWND list, const Grid& grid, std::int32_t row);
+
+// The list view reports a row's new state: the focused row is followed.
+void NoteItemState(Grid& grid, const NMLISTVIEW& change);
+
+// Raises "ROWSEL" when the selected row is no longer the one last reported.
+void NoteSelection(const std::string& formName, const std::string& itemName);
+
+// The form and item of a grid's list view, or of a window inside it; false for none.
+bool GridOfWindow(HWND window, std::string& formName, std::string& itemName);
+
+#endif

@@ -1,0 +1,340 @@
+// A DATAGRID item as a program and its user meet it: the platform's list view with owner
+// data, stored cells kept in their column's type, a virtual grid asked only for what it
+// shows, editing, sorting and copying with real keys and clicks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "fenwix/fenwix.h"
+#include "tests/gui/gui_test_helpers.h"
+
+namespace {
+
+class MainWindow : public ::testing::Environment {
+ public:
+  void SetUp() override { ASSERT_EQ(test::StartWithMainWindow("GridMain", 640, 480), 0); }
+};
+const auto* const kMainWindow = ::testing::AddGlobalTestEnvironment(new MainWindow);
+
+std::vector<std::string> events;  // "EVENT wParam lParam"
+
+std::intptr_t Record(std::string, std::string item, std::string event, HWND, UINT, WPARAM wParam,
+                     LPARAM lParam) {
+  if (item == "grid" && event != fx::event::BEFORE && event != fx::event::ITEMKEY)
+    events.push_back(event + " " + std::to_string(static_cast<int>(wParam)) + " " +
+                     std::to_string(static_cast<int>(lParam)));
+  return 0;
+}
+
+int sourceCalls = 0;
+std::string Source(std::string, std::string, int row, std::string column) {
+  ++sourceCalls;
+  if (row == 3) throw std::runtime_error("no such row");
+  if (row == 4) return std::string(100000, 'w');
+  return column + std::to_string(row);
+}
+
+void Pump(int rounds = 10) {
+  for (int i = 0; i < rounds; ++i) {
+    test::PumpMessages();
+    Sleep(10);
+  }
+}
+
+void Keys(std::initializer_list<WORD> keys, WORD modifier = 0) {
+  std::vector<INPUT> inputs;
+  auto key = [&](WORD vk, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  if (modifier) key(modifier, 0);
+  for (WORD k : keys) {
+    key(k, 0);
+    key(k, KEYEVENTF_KEYUP);
+  }
+  if (modifier) key(modifier, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Pump();
+}
+
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof(INPUT));
+  Pump();
+}
+
+class Grid : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = test::NewName("orders");
+    events.clear();
+    sourceCalls = 0;
+    ASSERT_EQ(FX_FormItemAdd(form_, "grid", fx::item::DATAGRID, 1, 10, 10, 420, 200, ""), 0);
+    ASSERT_EQ(FX_FormItemAdd(form_, "note", fx::item::EDIT, 2, 10, 220, 100, 22, ""), 0);
+  }
+  void TearDown() override {
+    if (dialog_) DestroyWindow(dialog_);
+    test::PumpMessages();
+    test::RecordedMessageBoxes().clear();
+  }
+  void Columns() {
+    ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "when", "title=Date;type=DATE;format=dd/mm/yyyy;edit=true"), 0);
+    ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "amount", "type=CURRENCY;format=99999.88;edit=true;notnull=true"), 0);
+    ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "who", "title=Customer;width=150"), 0);
+  }
+  void Create() {
+    ASSERT_EQ(FX_FormCreate(form_, "stbar=true", 0, 0, 460, 300, Record), 0);
+    dialog_ = FindWindowDef(form_).handle;
+    list_ = FindItemDef(form_, "grid").control;
+    ASSERT_TRUE(list_);
+    Pump(3);
+  }
+  void Fill(const std::vector<std::vector<const char*>>& rows) {
+    ASSERT_EQ(FX_GridRowCountSet(form_, "grid", static_cast<int>(rows.size())), 0);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const char* names[] = {"when", "amount", "who"};
+      for (int c = 0; c < 3; ++c)
+        ASSERT_EQ(FX_GridCellSet(form_, "grid", static_cast<int>(r), names[c], rows[r][c]), 0)
+            << rows[r][c];
+    }
+  }
+  std::vector<std::string> Column(const char* name) {
+    std::vector<std::string> cells;
+    const int rows = std::stoi(FX_FormItemGet(form_, "grid", fx::key::ROWS));
+    for (int r = 0; r < rows; ++r) cells.push_back(FX_GridCellGet(form_, "grid", r, name));
+    return cells;
+  }
+  std::string Shown(int row, int column) {
+    char text[300] = {0};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list_, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+  std::string Status() {
+    char text[200] = {0};
+    GetWindowTextA(FindWindowDef(form_).statusBar, text, sizeof text);
+    return text;
+  }
+  HWND Editor() { return FindWindowExA(list_, nullptr, "Edit", nullptr); }
+  void ClickHeader(int column) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+    RECT r;
+    SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    // Two clicks on one header, as far apart as a person makes them, not a double click.
+    Sleep(GetDoubleClickTime());
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+
+  std::string form_;
+  HWND dialog_ = nullptr;
+  HWND list_ = nullptr;
+};
+
+TEST_F(Grid, IsTheListViewWithOwnerData) {
+  Columns();
+  Fill({{"1/2/2024", "12.5", "Ada"}});
+  Create();
+  char name[64];
+  GetClassNameA(list_, name, sizeof name);
+  EXPECT_STREQ(name, "SysListView32");
+  const LONG style = GetWindowLongA(list_, GWL_STYLE);
+  EXPECT_EQ(style & (LVS_REPORT | LVS_OWNERDATA | WS_TABSTOP | WS_VISIBLE),
+            LVS_REPORT | LVS_OWNERDATA | WS_TABSTOP | WS_VISIBLE);
+  const LRESULT extended = SendMessageA(list_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+  EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageA(list_, LVM_GETCOLUMNWIDTH, 2, 0), 150);
+  char title[32] = {0};
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT | LVCF_FMT;
+  column.pszText = title;
+  column.cchTextMax = sizeof title;
+  SendMessageA(list_, LVM_GETCOLUMNA, 2, reinterpret_cast<LPARAM>(&column));
+  EXPECT_STREQ(title, "Customer");
+  SendMessageA(list_, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+  EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT) << "an amount column is right-aligned";
+  EXPECT_EQ(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0), 1);
+  // Cells are kept in their type's normal form, and shown so.
+  EXPECT_EQ(Shown(0, 0) + "|" + Shown(0, 1) + "|" + Shown(0, 2), "01/02/2024|12.50|Ada");
+}
+
+TEST_F(Grid, CallsCheckTheirArguments) {
+  Columns();
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 2), 0);
+  const struct {
+    const char* what;
+    ErrorCode result;
+    ErrorCode expected;
+    bool reported;
+  } cases[] = {
+      {"unknown form", FX_GridRowCountSet("nowhere", "grid", 1), 18, false},
+      {"unknown item", FX_GridCellSet(form_, "nothing", 0, "who", "x"), 18, false},
+      {"not a grid", FX_GridColumnAdd(form_, "note", "c", ""), 19, false},
+      {"unknown column", FX_GridCellSet(form_, "grid", 0, "nobody", "x"), 19, false},
+      {"row past the end", FX_GridCellSet(form_, "grid", 2, "who", "x"), 19, false},
+      {"negative row", FX_GridCellSet(form_, "grid", -1, "who", "x"), 19, false},
+      {"negative row count", FX_GridRowCountSet(form_, "grid", -1), 19, false},
+      {"negative virtual rows", FX_GridSourceSet(form_, "grid", -5, Source), 19, false},
+      {"column twice", FX_GridColumnAdd(form_, "grid", "who", ""), 2, true},
+      {"unknown type", FX_GridColumnAdd(form_, "grid", "x", "type=NUMBER"), 21, true},
+      {"date without format", FX_GridColumnAdd(form_, "grid", "y", "type=DATE"), 24, true},
+      {"amount too long", FX_GridColumnAdd(form_, "grid", "z", "type=CURRENCY;format=9999999999999999.888"), 24, true},
+      {"impossible date", FX_GridCellSet(form_, "grid", 0, "when", "31/13/2024"), 31, false},
+      {"amount not a number", FX_GridCellSet(form_, "grid", 0, "amount", "twelve"), 31, false},
+      {"required amount empty", FX_GridCellSet(form_, "grid", 0, "amount", ""), 31, false},
+      {"ROWS is read only", FX_FormItemSet(form_, "grid", "rows", "4"), 19, false},
+      {"ROW past the end", FX_FormItemSet(form_, "grid", "row", "2"), 19, false},
+  };
+  std::vector<int> expectedReports;
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.result, c.expected) << c.what;
+    if (c.reported) expectedReports.push_back(c.expected);
+  }
+  EXPECT_EQ(test::TakeReportedCodes(), expectedReports);
+  EXPECT_EQ(Column("when"), (std::vector<std::string>{"", ""})) << "a refused value changes nothing";
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "rows"), "2");
+  Create();
+  EXPECT_EQ(FX_GridColumnAdd(form_, "grid", "late", ""), 2) << "added while the form is open";
+  EXPECT_EQ(test::TakeReportedCodes(), (std::vector<int>{2}));
+}
+
+TEST_F(Grid, VirtualRowsAskOnlyForTheCellsShown) {
+  Columns();
+  ASSERT_EQ(FX_GridSourceSet(form_, "grid", 1000000, Source), 0);
+  Create();
+  UpdateWindow(list_);
+  EXPECT_EQ(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0), 1000000);
+  const int perScreen = 3 * static_cast<int>(SendMessageA(list_, LVM_GETCOUNTPERPAGE, 0, 0) + 1);
+  EXPECT_GT(sourceCalls, 0);
+  EXPECT_LE(sourceCalls, 3 * perScreen) << "creating and painting the first page";
+  // A source that throws shows an empty cell, one that answers a huge text shows its start.
+  EXPECT_EQ(Shown(3, 2), "");
+  EXPECT_EQ(Shown(4, 2), std::string(299, 'w'));
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 999999, "who"), "who999999");
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  sourceCalls = 0;
+  Keys({VK_NEXT, VK_END});
+  UpdateWindow(list_);
+  EXPECT_LE(sourceCalls, 3 * perScreen) << "a page down and the end";
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "999999");
+  EXPECT_EQ(events.back(), "ROWSEL 999999 0");
+  ASSERT_EQ(FX_GridSourceSet(form_, "grid", 100000000, Source), 0);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "rows"), "100000000");
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "99999999"), 0);
+  UpdateWindow(list_);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "99999999");
+  EXPECT_EQ(Shown(99999999, 2), "who99999999");
+}
+
+TEST_F(Grid, SelectionFollowsTheProgramAndTheRows) {
+  Columns();
+  Fill({{"", "1", "a"}, {"", "2", "b"}, {"", "3", "c"}, {"", "4", "d"}});
+  Create();
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "-1");
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "3"), 0);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "3");
+  EXPECT_TRUE(events.empty()) << "the program's own choice is not reported";
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 2), 0);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "1") << "moved to the last row left";
+  EXPECT_EQ(events, (std::vector<std::string>{"ROWSEL 1 0"}));
+  EXPECT_EQ(Column("who"), (std::vector<std::string>{"a", "b"}));
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 0), 0);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "-1");
+}
+
+TEST_F(Grid, EditsWithRealKeys) {
+  Columns();
+  Fill({{"05/03/2024", "10", "Ada"}, {"06/03/2024", "20", "Bob"}});
+  Create();
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  // F2 on the first cell, typed over, Return commits in the column's normal form.
+  Keys({VK_F2});
+  ASSERT_TRUE(Editor());
+  Keys({'7', VK_DIVIDE, '4', VK_DIVIDE, '2', '0', '2', '5', VK_RETURN});
+  EXPECT_FALSE(Editor());
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "when"), "07/04/2025");
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "value"), "07/04/2025");
+  EXPECT_EQ(events.back(), "CELLCHG 0 0");
+  // An impossible date keeps the edit open and says why.
+  Keys({VK_F2});
+  Keys({'9', '9', VK_DIVIDE, '9', '9', VK_RETURN});
+  EXPECT_TRUE(Editor());
+  EXPECT_EQ(Status(), "Saisie incorrecte");
+  Keys({VK_ESCAPE});
+  EXPECT_FALSE(Editor());
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "when"), "07/04/2025") << "Escape cancels";
+  // Typing on the amount cell starts its edit; Tab commits and goes to the next row's
+  // first editable cell.
+  Keys({VK_RIGHT, '3', VK_DECIMAL, '5', VK_TAB});
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "amount"), "3.50");
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "1");
+  ASSERT_TRUE(Editor());
+  Keys({VK_ESCAPE});
+  // Return on a row that is not being edited activates it.
+  Keys({VK_RETURN});
+  EXPECT_EQ(events.back(), "ITEMCLIC 1 0");
+}
+
+TEST_F(Grid, HeaderClicksSortByType) {
+  Columns();
+  Fill({{"02/01/2024", "100", "bob"},
+        {"", "9.5", "Ada"},
+        {"15/12/2023", "-3", "carl"},
+        {"01/01/2024", "20", ""}});
+  Create();
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);  // bob
+  ClickHeader(0);
+  EXPECT_EQ(Column("when"), (std::vector<std::string>{"15/12/2023", "01/01/2024", "02/01/2024", ""}));
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "2") << "the selected record stays selected";
+  ClickHeader(0);
+  EXPECT_EQ(Column("when"), (std::vector<std::string>{"02/01/2024", "01/01/2024", "15/12/2023", ""}));
+  ClickHeader(1);
+  EXPECT_EQ(Column("amount"), (std::vector<std::string>{"-3.00", "9.50", "20.00", "100.00"}));
+  ClickHeader(2);
+  EXPECT_EQ(Column("who"), (std::vector<std::string>{"Ada", "bob", "carl", ""}));
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+  HDITEMA item = {};
+  item.mask = HDI_FORMAT;
+  SendMessageA(header, HDM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
+  EXPECT_TRUE(item.fmt & HDF_SORTUP);
+  EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                          [](const std::string& e) { return e.rfind("COLCLIC", 0) == 0; }),
+            4);
+}
+
+TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
+  Columns();
+  Fill({{"02/01/2024", "100", "bob\tby"}, {"", "9.5", "Ada"}, {"", "1", "x"}});
+  Create();
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  Keys({VK_DOWN}, VK_SHIFT);
+  Keys({'C'}, VK_CONTROL);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const HANDLE data = GetClipboardData(CF_TEXT);
+  const std::string copied = data ? static_cast<const char*>(GlobalLock(data)) : "";
+  if (data) GlobalUnlock(data);
+  CloseClipboard();
+  EXPECT_EQ(copied, "Date\tamount\tCustomer\r\n02/01/2024\t100.00\tbob by\r\n\t9.50\tAda\r\n");
+  Keys({'A'}, VK_CONTROL);
+  EXPECT_EQ(SendMessageA(list_, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+}
+
+}  // namespace
