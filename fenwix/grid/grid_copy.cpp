@@ -3,6 +3,7 @@
 #include "fenwix/grid/grid_copy.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "fenwix/grid/grid_record.h"
@@ -55,7 +56,13 @@ std::string CopiedRowsText(HWND list, const std::string& formName, const std::st
 }
 
 void CopyGridRows(HWND list, const std::string& formName, const std::string& itemName) {
-  const std::string text = CopiedRowsText(list, formName, itemName);
+  std::string text;
+  try {
+    text = CopiedRowsText(list, formName, itemName);
+  } catch (const std::bad_alloc&) {
+    ReportError(1049);  // more rows selected than the memory holds as text
+    return;
+  }
   bool copied;
   if (Utf8Text()) {
     const WideString wide = WideText(text);

@@ -10,6 +10,7 @@
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/form_life.h"
 #include "fenwix/window/library_state.h"
 
 namespace {
@@ -73,11 +74,13 @@ LRESULT CALLBACK EditorKeys(HWND editor, UINT message, WPARAM wParam, LPARAM lPa
         if (wParam == '\r' || wParam == '\t' || wParam == 0x1B) return 0;
         break;
       case WM_KILLFOCUS:
-        // Leaving the cell commits it; a refused value takes the focus back.
+        // Leaving the cell commits it; a refused value takes the focus back. What the
+        // user was typing when the form closed is abandoned, as a field's is.
         if (GridOfWindow(editor, formName, itemName)) {
           const Grid* grid = FindGrid(formName, itemName);
           const LRESULT result = CallOriginal(editor, message, wParam, lParam);
-          if (grid && grid->editor == editor) CloseGridEditor(formName, itemName, true);
+          if (grid && grid->editor == editor)
+            CloseGridEditor(formName, itemName, IsFormOnScreen(FindWindowDef(formName)));
           return result;
         }
         break;

@@ -36,6 +36,11 @@ void MoveCurrentColumn(HWND list, Grid& grid, int step) {
   os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
 }
 
+bool IsGridKey(WPARAM key) {
+  return key == VK_F2 || key == VK_RETURN || key == VK_LEFT || key == VK_RIGHT || key == 'C' ||
+         key == 'A';
+}
+
 // True when the key was the grid's.
 bool GridKey(HWND list, const std::string& formName, const std::string& itemName, WPARAM key) {
   Grid* grid = FindGrid(formName, itemName);
@@ -87,7 +92,9 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         return code;
       }
       case WM_KEYDOWN:
-        if (GridOfWindow(list, formName, itemName) && GridKey(list, formName, itemName, wParam))
+        // The keys that only move the selection are the list view's alone.
+        if (IsGridKey(wParam) && GridOfWindow(list, formName, itemName) &&
+            GridKey(list, formName, itemName, wParam))
           return 0;
         break;
       case WM_CHAR:

@@ -73,14 +73,22 @@ void DoubleClick(const std::string& formName, const std::string& itemName, const
              {form.handle, WM_NOTIFY, static_cast<WPARAM>(hit.iItem), hit.iSubItem});
 }
 
-// The current cell of the selected row, while the grid has the keyboard, is drawn in the
-// window's colours inside the row's highlight.
+bool HasEditableColumn(const Grid& grid) {
+  for (const GridColumn& column : grid.columns)
+    if (column.edit) return true;
+  return false;
+}
+
+// The current cell of the selected row, while the grid has the keyboard and has cells to
+// edit, is drawn in the window's colours inside the row's highlight.
 LRESULT CustomDraw(const std::string& formName, const std::string& itemName, NMHDR& header) {
   NMLVCUSTOMDRAW& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
   const Grid* grid = FindGrid(formName, itemName);
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-      return grid && os::GetFocus() == header.hwndFrom ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+      return grid && HasEditableColumn(*grid) && os::GetFocus() == header.hwndFrom
+                 ? CDRF_NOTIFYITEMDRAW
+                 : CDRF_DODEFAULT;
     case CDDS_ITEMPREPAINT:
       return draw.nmcd.uItemState & CDIS_FOCUS ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM:

@@ -16,27 +16,27 @@ int ColumnFormat(HAlign align) {
   return align == 0 ? LVCFMT_CENTER : align == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
 }
 
-bool InsertColumn(HWND list, int index, const GridColumn& column) {
-  if (Utf8Text()) {
-    WideString title = WideText(column.title);
-    LVCOLUMNW entry = {};
-    entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    entry.fmt = ColumnFormat(column.align);
-    entry.cx = column.width;
-    entry.pszText = &title[0];
-    entry.iSubItem = index;
-    return os::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
-                            reinterpret_cast<LPARAM>(&entry)) == index;
-  }
-  std::string title = column.title;
-  LVCOLUMNA entry = {};
+// A column's header entry, of the list view's ANSI or Unicode form.
+template <class Entry, class Title, class Send>
+bool InsertColumnAs(Send send, UINT message, HWND list, int index, const GridColumn& column,
+                    Title title) {
+  Entry entry = {};
   entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   entry.fmt = ColumnFormat(column.align);
   entry.cx = column.width;
   entry.pszText = &title[0];
   entry.iSubItem = index;
-  return os::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
-                          reinterpret_cast<LPARAM>(&entry)) == index;
+  return send(list, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry)) == index;
+}
+
+bool InsertColumn(HWND list, int index, const GridColumn& column) {
+  if (Utf8Text())
+    return InsertColumnAs<LVCOLUMNW>(
+        [](HWND w, UINT m, WPARAM p, LPARAM l) { return os::SendMessageW(w, m, p, l); },
+        LVM_INSERTCOLUMNW, list, index, column, WideText(column.title));
+  return InsertColumnAs<LVCOLUMNA>(
+      [](HWND w, UINT m, WPARAM p, LPARAM l) { return os::SendMessageA(w, m, p, l); },
+      LVM_INSERTCOLUMNA, list, index, column, column.title);
 }
 
 // The item's declared font, made for the screen the list view is on; the dialog's own

@@ -57,21 +57,29 @@ expect_no_error_box() {
   fi
 }
 
-# The centre of a control, from the gallery's layout line "layout FORM ITEM X Y W H"; with
-# "right", a point near its right end instead.
-click_item() {
-  local form=$1 item=$2 at=${3:-centre} x y w h
-  read -r x y w h < <(tr -d '\r' <"$log" | awk -v f="$form" -v i="$item" \
+# The place of a control, from the gallery's layout line "layout FORM ITEM X Y W H", into
+# the caller's x, y, w and h.
+read_layout() {
+  read -r x y w h < <(tr -d '\r' <"$log" | awk -v f="$1" -v i="$2" \
     '$1 == "layout" && $2 == f && $3 == i { print $4, $5, $6, $7 }' | tail -n 1)
-  [ -n "${h:-}" ] || fail "expected a layout line for $form.$item"
-  [ "$at" = right ] && x=$((x + w - 16)) && w=0
+  [ -n "${h:-}" ] || fail "expected a layout line for $1.$2"
+}
+
+# A click at a point of the screen.
+click_at() {
   # A synchronous move to where the pointer already is waits for a motion that never comes.
   local X Y SCREEN WINDOW
   eval "$(xdotool getmouselocation --shell)"
-  if [ "$X" -ne $((x + w / 2)) ] || [ "$Y" -ne $((y + h / 2)) ]; then
-    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2))
-  fi
+  if [ "$X" -ne "$1" ] || [ "$Y" -ne "$2" ]; then xdotool mousemove --sync "$1" "$2"; fi
   xdotool click 1
+}
+
+# The centre of a control; with "right", a point near its right end instead.
+click_item() {
+  local form=$1 item=$2 at=${3:-centre} x y w h
+  read_layout "$form" "$item"
+  [ "$at" = right ] && x=$((x + w - 16)) && w=0
+  click_at $((x + w / 2)) $((y + h / 2))
 }
 
 # The exits of one field since the mark, as the sequence of its named events.
@@ -239,6 +247,89 @@ mark
 xdotool key Escape
 wait_for '^closed details reason=\[CANCEL\] -> 0$'
 wait_for '^set gallery reason VALUE=\[CANCEL\] -> 0$'
+
+echo "== the orders form: a click selects an order, a click on the Date header sorts by date"
+grep -qx 'filled orders stored rows=100000 -> 0' <(tr -d '\r' <"$log") ||
+  fail "expected the gallery to have filled its 100,000 stored orders without a refused cell"
+mark
+click_item gallery orders
+wait_for '^ready orders$'
+click_item orders stored
+wait_for '^event orders stored ROWSEL row=[0-9]+ '
+picked=$(since_mark | grep -E '^event orders stored ROWSEL row=[0-9]+ ' | tail -n 1 | cut -d' ' -f6-)
+mark
+# The header is the grid's top line.
+read_layout orders stored
+click_at $((x + 40)) $((y + 8))
+wait_for '^event orders stored COLCLIC column=0$'
+wait_for '^event orders stored ROWSEL row=[0-9]+ '
+moved=$(since_mark | grep -E '^event orders stored ROWSEL row=[0-9]+ ' | tail -n 1 | cut -d' ' -f6-)
+[ "$moved" = "$picked" ] ||
+  fail "expected the selected order [$picked] to stay selected where the sort put it, got [$moved]"
+mark
+xdotool key Home
+wait_for '^event orders stored ROWSEL row=0 \[01/01/2000\] '
+xdotool key End
+wait_for '^event orders stored ROWSEL row=99999 \[28/12/2025\] '
+# The last order's customer, its last cell.
+customer=$(since_mark | grep -E '^event orders stored ROWSEL row=99999 ' | tail -n 1 |
+  sed 's/.*\] \[//; s/\]$//')
+
+echo "== F2 edits a date: written back in its format, refused when impossible or before 2000"
+mark
+xdotool key F2
+xdotool type --delay 20 '5.3.2005'
+xdotool key Return
+wait_for '^event orders stored CELLCHG row=99999 column=0 value=\[05/03/2005\] \[05/03/2005\] '
+mark
+xdotool key F2
+xdotool type --delay 20 '31/13/2005'
+xdotool key Return
+wait_for '^status orders \[Saisie incorrecte\]$'
+expect_none 'CELLCHG'
+xdotool key Escape
+mark
+xdotool key F2
+xdotool type --delay 20 '5.3.1999'
+xdotool key Return
+wait_for '^event orders stored CELLCHG row=99999 column=0 value=\[05/03/1999\] '
+wait_for '^status orders \[Orders before 2000 are closed: the date is put back\]$'
+
+echo "== a character typed on the amount edits it; Ctrl+C copies the row under the titles"
+mark
+xdotool key Right
+xdotool type --delay 20 '12.5'
+xdotool key Return
+wait_for '^event orders stored CELLCHG row=99999 column=1 value=\[12\.50\] '
+xdotool key ctrl+c
+expected_copy=$(printf 'Date\tAmount\tCustomer\n05/03/2005\t12.50\t%s' "$customer")
+for _ in $(seq 50); do
+  copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r' || true)
+  [ "$copied" = "$expected_copy" ] && break
+  sleep 0.1
+done
+[ "$copied" = "$expected_copy" ] || fail "expected the clipboard to hold [$expected_copy], got [$copied]"
+
+echo "== the virtual grid: End goes to the millionth order, Page Up a page back, Return tells it"
+mark
+click_item orders virtual
+wait_for '^event orders virtual ROWSEL row=[0-9]+ '
+mark
+xdotool key End
+wait_for '^event orders virtual ROWSEL row=999999 \[A-1000000\] \[03/09/2013\] \[661\.27\] \[Иванов и Ко\]$'
+mark
+xdotool key Prior
+wait_for '^event orders virtual ROWSEL row=9999[0-9]{2} '
+read -r row number < <(since_mark | awk '$4 == "ROWSEL" && $5 != "row=-1" { print substr($5, 5), $6 }' | tail -n 1)
+if [ "$row" -ge 999999 ] || [ "$number" != "$(printf '[A-%07d]' $((row + 1)))" ]; then
+  fail "expected Page Up to select an earlier order with its own number, got row $row, $number"
+fi
+mark
+xdotool key Return
+wait_for "^event orders virtual ITEMCLIC row=$row "
+wait_for "^status orders \\[Row $row: A-$(printf '%07d' $((row + 1))), "
+click_item orders close
+wait_for '^closed orders reason=\[CANCEL\] -> 0$'
 
 echo "== the program fills the fields in, and reads back what they show"
 mark

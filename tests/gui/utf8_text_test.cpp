@@ -119,6 +119,11 @@ TEST_F(Utf8Text, TextsReachTheScreenWholeInUnicodeWindows) {
   Add("painted", fx::item::BUTTON, 3, "value=" + russian);
   Add("list", fx::item::COMBOSYS, 4, "value1=" + russian + ";value2=" + polish);
   Add("bad", fx::item::EDIT, 5, "value=a\xFF" "b\xE2\x82");
+  Add("grid", fx::item::DATAGRID, 6, "");
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "city", "title=" + greek), 0);
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 3), 0);
+  const char* cities[] = {"Zabrze", polish.c_str(), "Lublin"};
+  for (int row = 0; row < 3; ++row) ASSERT_EQ(FX_GridCellSet(form_, "grid", row, "city", cities[row]), 0);
   drawn.clear();
   {
     os::Override<decltype(&::DrawTextW)> record(&os::Table::DrawTextW, RecordDrawText);
@@ -129,6 +134,21 @@ TEST_F(Utf8Text, TextsReachTheScreenWholeInUnicodeWindows) {
 
   wchar_t entry[64] = {0};
   SendMessageW(Control("list"), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(entry));
+  // The grid's header and cells, and its sort by the user's locale: the stroke of the Ł
+  // weighs less than the letters after it (by bytes, the Polish city would come last).
+  wchar_t title[64] = {0}, cell[64] = {0};
+  LVCOLUMNW column = {};
+  column.mask = LVCF_TEXT;
+  column.pszText = title;
+  column.cchTextMax = 64;
+  SendMessageW(Control("grid"), LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  NMLISTVIEW click = {};
+  click.hdr = {Control("grid"), static_cast<UINT_PTR>(GetDlgCtrlID(Control("grid"))), LVN_COLUMNCLICK};
+  SendMessageW(dialog, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  LVITEMW item = {};
+  item.pszText = cell;
+  item.cchTextMax = 64;
+  SendMessageW(Control("grid"), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
   const struct {
     const char* what;
     std::string shown;
@@ -141,6 +161,10 @@ TEST_F(Utf8Text, TextsReachTheScreenWholeInUnicodeWindows) {
       {"a list's selected entry", WindowUtf8(Control("list")), russian},
       {"a bad byte and a cut sequence", WindowUtf8(Control("bad")), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD"},
       {"the value read back", FX_FormItemGet(form_, "bad", "VALUE"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD"},
+      {"a grid's column title", test::Utf8Of(title), greek},
+      {"a grid's cell, sorted", test::Utf8Of(cell), polish},
+      {"the sorted cells", FX_GridCellGet(form_, "grid", 1, "city") + "," +
+                               FX_GridCellGet(form_, "grid", 2, "city"), "Lublin,Zabrze"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.shown, c.expected) << c.what;
   // The labels and painted buttons draw with the wide call.
@@ -148,7 +172,7 @@ TEST_F(Utf8Text, TextsReachTheScreenWholeInUnicodeWindows) {
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), russian), drawn.end()) << "button not drawn";
 
   for (HWND window : {main, dialog, Control("label"), Control(greek), Control("painted"),
-                      Control("list"), Control("bad")})
+                      Control("list"), Control("bad"), Control("grid")})
     EXPECT_TRUE(IsWindowUnicode(window)) << "window " << WindowUtf8(window);
 }
 
