@@ -45,9 +45,7 @@ bool GridKeySet(const std::string& formName, const std::string& itemName, const 
   // The program knows the row it chose: the change is not reported.
   grid = FindGrid(formName, itemName);
   if (!grid) return true;
-  grid->quiet = true;
   SelectRow(list, *grid, row);
-  grid->quiet = false;
-  NoteSelection(formName, itemName);
+  grid->selected = SelectedRow(list, *grid);
   return true;
 }

@@ -67,7 +67,6 @@ bool GridKey(HWND list, const std::string& formName, const std::string& itemName
       return true;
     case 'A':
       if (!Pressed(VK_CONTROL)) return false;
-      SelectRow(list, *grid, -1);
       {
         LVITEMA all = {};
         all.stateMask = all.state = LVIS_SELECTED;
@@ -83,6 +82,13 @@ bool GridKey(HWND list, const std::string& formName, const std::string& itemName
 LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     std::string formName, itemName;
+    if (message == kNoteSelectionMessage) {
+      if (GridOfWindow(list, formName, itemName)) {
+        FindGrid(formName, itemName)->selectionNoted = true;
+        NoteSelection(formName, itemName);
+      }
+      return 0;
+    }
     switch (message) {
       case WM_GETDLGCODE: {
         // Return is the grid's own (the row's activation), not the dialog's.

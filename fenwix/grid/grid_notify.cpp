@@ -79,28 +79,31 @@ bool HasEditableColumn(const Grid& grid) {
   return false;
 }
 
-// The current cell of the selected row, while the grid has the keyboard and has cells to
-// edit, is drawn in the window's colours inside the row's highlight.
+// The current cell of the focused row, while the grid has the keyboard and has cells to
+// edit, is framed with a dotted line inside the row's highlight, once the row is painted.
 LRESULT CustomDraw(const std::string& formName, const std::string& itemName, NMHDR& header) {
   NMLVCUSTOMDRAW& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
   const Grid* grid = FindGrid(formName, itemName);
+  if (!grid) return CDRF_DODEFAULT;
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-      return grid && HasEditableColumn(*grid) && os::GetFocus() == header.hwndFrom
-                 ? CDRF_NOTIFYITEMDRAW
-                 : CDRF_DODEFAULT;
+      return HasEditableColumn(*grid) && os::GetFocus() == header.hwndFrom ? CDRF_NOTIFYITEMDRAW
+                                                                           : CDRF_DODEFAULT;
     case CDDS_ITEMPREPAINT:
-      return draw.nmcd.uItemState & CDIS_FOCUS ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
-      if (grid && draw.iSubItem == grid->column && (draw.nmcd.uItemState & CDIS_SELECTED)) {
-        draw.nmcd.uItemState &= ~CDIS_SELECTED;
-        draw.clrText = os::GetSysColor(COLOR_WINDOWTEXT);
-        draw.clrTextBk = os::GetSysColor(COLOR_WINDOW);
-      } else {
-        draw.clrText = CLR_DEFAULT;
-        draw.clrTextBk = CLR_DEFAULT;
+      return static_cast<std::int32_t>(draw.nmcd.dwItemSpec) == grid->focused
+                 ? CDRF_NOTIFYPOSTPAINT
+                 : CDRF_DODEFAULT;
+    case CDDS_ITEMPOSTPAINT: {
+      RECT cell = {};
+      cell.top = grid->column;
+      cell.left = grid->column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+      if (os::SendMessageA(header.hwndFrom, LVM_GETSUBITEMRECT, draw.nmcd.dwItemSpec,
+                           reinterpret_cast<LPARAM>(&cell))) {
+        cell = {cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
+        os::DrawFocusRect(draw.nmcd.hdc, &cell);
       }
       return CDRF_DODEFAULT;
+    }
     default:
       return CDRF_DODEFAULT;
   }
@@ -122,12 +125,12 @@ INT_PTR GridNotify(HWND dialog, const std::string& formName, const std::string& 
     case LVN_ODFINDITEMW:
       return Answer(dialog, -1);
     case LVN_ITEMCHANGED:
-      if (Grid* grid = FindGrid(formName, itemName))
-        NoteItemState(*grid, reinterpret_cast<const NMLISTVIEW&>(header));
-      NoteSelection(formName, itemName);
-      return TRUE;
     case LVN_ODSTATECHANGED:
-      NoteSelection(formName, itemName);
+      if (Grid* grid = FindGrid(formName, itemName)) {
+        if (header.code == LVN_ITEMCHANGED)
+          NoteItemState(*grid, reinterpret_cast<const NMLISTVIEW&>(header));
+        NoteSelectionLater(header.hwndFrom, *grid);
+      }
       return TRUE;
     case LVN_COLUMNCLICK:
       GridColumnClick(formName, itemName, reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);

@@ -30,7 +30,7 @@ struct Grid {
   std::int32_t editRow = -1, editColumn = -1;
   std::string edited;             // "VALUE": the text of the last cell the user committed
   HFONT font = nullptr;           // the item's own font, when it declares one
-  bool quiet = false;             // the program is moving the selection: no "ROWSEL"
+  bool selectionNoted = true;     // no look at the selection is waiting in the queue
 };
 
 // The grid of an item, or null while it has no column.

@@ -97,15 +97,12 @@ void ShowGridRows(const std::string& formName, const std::string& itemName) {
   if (!item.control || !grid) return;
   if (grid->editor && grid->editRow >= grid->rows) CloseGridEditor(formName, itemName, false);
   const std::int32_t selected = SelectedRow(item.control, *grid);
-  // The list view drops a selection beyond its new count; the user hears of the row the
+  // The list view drops a selection beyond its new count; the program hears of the row the
   // selection ends on, once.
-  grid->quiet = true;
   os::SendMessageA(item.control, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid->rows),
                    LVSICF_NOSCROLL);
   if (grid->focused >= grid->rows) grid->focused = -1;
   if (selected >= grid->rows) SelectRow(item.control, *grid, grid->rows - 1);
-  grid->quiet = false;
-  grid->selected = selected;
   os::InvalidateRect(item.control, nullptr, FALSE);
   NoteSelection(formName, itemName);
 }
@@ -161,10 +158,14 @@ void NoteSelection(const std::string& formName, const std::string& itemName) {
   const std::int32_t row = SelectedRow(item.control, *grid);
   if (row == grid->selected) return;
   grid->selected = row;
-  if (grid->quiet) return;
   const FormDef form = FindWindowDef(formName);
   RaiseEvent(form, itemName, fx::event::ROWSEL,
              {form.handle, WM_NOTIFY, static_cast<WPARAM>(row), 0});
+}
+
+void NoteSelectionLater(HWND list, Grid& grid) {
+  if (!grid.selectionNoted) return;
+  grid.selectionNoted = !os::PostMessageA(list, kNoteSelectionMessage, 0, 0);
 }
 
 bool GridOfWindow(HWND window, std::string& formName, std::string& itemName) {

@@ -42,6 +42,12 @@ void NoteItemState(Grid& grid, const NMLISTVIEW& change);
 // Raises "ROWSEL" when the selected row is no longer the one last reported.
 void NoteSelection(const std::string& formName, const std::string& itemName);
 
+// The list view's message that looks at the selection once the list view has done with
+// the change at hand: a click clears the selection, then selects the row clicked, and the
+// program hears only of the row.
+inline constexpr UINT kNoteSelectionMessage = WM_APP + 0x0F1D;
+void NoteSelectionLater(HWND list, Grid& grid);
+
 // The form and item of a grid's list view, or of a window inside it; false for none.
 bool GridOfWindow(HWND window, std::string& formName, std::string& itemName);
 

@@ -250,8 +250,18 @@ TEST_F(Grid, SelectionFollowsTheProgramAndTheRows) {
   ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "3"), 0);
   EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "3");
   EXPECT_TRUE(events.empty()) << "the program's own choice is not reported";
+  // A click clears the selection and selects the row clicked: the program hears of the row.
+  RECT row = {};
+  row.left = LVIR_BOUNDS;
+  SendMessageA(list_, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+  MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&row), 2);
+  ClickAt(row.left + 20, (row.top + row.bottom) / 2);
+  EXPECT_EQ(events, (std::vector<std::string>{"ROWSEL 2 0"}));
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "3"), 0);
+  events.clear();
   ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 2), 0);
   EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "1") << "moved to the last row left";
+  Pump(3);
   EXPECT_EQ(events, (std::vector<std::string>{"ROWSEL 1 0"}));
   EXPECT_EQ(Column("who"), (std::vector<std::string>{"a", "b"}));
   ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 0), 0);
