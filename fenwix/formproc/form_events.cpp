@@ -59,15 +59,15 @@ std::vector<std::string> ReachableFields(const std::string& formName) {
   return names;
 }
 
-// Whether the form has a button of that role that the user could press.
-bool HasRoleButton(const std::string& formName, const char* role) {
+// The form's button of that role that the user could press, or null.
+HWND RoleButton(const std::string& formName, const char* role) {
   for (const std::string& itemName : FormItemNames(formName)) {
     const ItemDef item = FindItemDef(formName, itemName);
     if (item.type == fx::item::BUTTON && item.button == role && item.control && item.enable &&
         item.visible)
-      return true;
+      return item.control;
   }
-  return false;
+  return nullptr;
 }
 
 // An OK or CANCEL button records its role and closes the form through the same path as
@@ -218,7 +218,12 @@ INT_PTR FormDialogCommand(HWND dialog, const std::string& formName, WPARAM comma
       os::PostMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
       return 1;
     }
-    if (HasRoleButton(formName, fx::word::OK)) CloseByButton(dialog, formName, fx::word::OK);
+    // Pressed as a click presses it: the field being typed in is left first, its text
+    // checked and recorded, and its events raised.
+    const HWND ok = RoleButton(formName, fx::word::OK);
+    if (!ok) return 1;
+    os::SetFocus(ok);
+    if (IsFormOnScreen(FindWindowDef(formName))) CloseByButton(dialog, formName, fx::word::OK);
     return 1;
   }
   // Escape's IDCANCEL: the CANCEL button's close, even for a form that has no such button.
