@@ -45,7 +45,7 @@ bool GridKeySet(const std::string& formName, const std::string& itemName, const 
   // The program knows the row it chose: the change is not reported.
   grid = FindGrid(formName, itemName);
   if (!grid) return true;
+  grid->selected = row;
   SelectRow(list, *grid, row);
-  grid->selected = SelectedRow(list, *grid);
   return true;
 }
