@@ -176,6 +176,28 @@ void LogEvent(const std::string& form, const std::string& item, const std::strin
   Line(line);
 }
 
+bool IsGridEvent(const std::string& event) {
+  return event == fx::event::ROWSEL || event == fx::event::CELLCHG ||
+         event == fx::event::COLCLIC || event == fx::event::ITEMCLIC;
+}
+
+void LogGridEvent(const std::string& form, const std::string& grid, const std::string& event,
+                  WPARAM wParam, LPARAM lParam, const std::string& cells) {
+  // A row or a column index; no row is -1, which a WPARAM carries as its highest value.
+  const std::string index = std::to_string(static_cast<std::int32_t>(wParam));
+  std::string line = "event " + form + " " + grid + " " + event;
+  if (event == fx::event::COLCLIC) {
+    line += " column=" + index;
+  } else {
+    line += " row=" + index;
+    if (event == fx::event::CELLCHG)
+      line += " column=" + std::to_string(lParam) + " value=[" +
+              FX_FormItemGet(form, grid, fx::key::VALUE) + "]";
+  }
+  if (!cells.empty()) line += " " + cells;
+  Line(line);
+}
+
 void LogPaint(const std::string& form, ItemTable items, UINT message, LPARAM lParam) {
   if (message != WM_DRAWITEM || lParam == 0) return;
   const UINT id = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID;

@@ -22,6 +22,15 @@ void SetEveryMessage(bool on);
 void LogEvent(const std::string& form, const std::string& item, const std::string& event,
               UINT message, WPARAM wParam, LPARAM lParam);
 
+// True for the events that only a grid raises, and for ITEMCLIC, which a grid raises too.
+bool IsGridEvent(const std::string& event);
+
+// "event FORM GRID EVENT ..." for a grid's event: "row=R" for ROWSEL, ITEMCLIC and CELLCHG,
+// with "column=C value=[TEXT]" for CELLCHG (the committed text, as the grid keeps it);
+// "column=C" for COLCLIC. Then the row's cells, as the form's callback gives them.
+void LogGridEvent(const std::string& form, const std::string& grid, const std::string& event,
+                  WPARAM wParam, LPARAM lParam, const std::string& cells);
+
 // "paint FORM ITEM" when the library is about to paint an owner-drawn item that has a
 // control id (a button), from the "BEFORE" of WM_DRAWITEM; nothing for other messages.
 void LogPaint(const std::string& form, ItemTable items, UINT message, LPARAM lParam);

@@ -1,5 +1,6 @@
 // The gallery's main form, "gallery": one item of every type and field type in three
-// columns (labels and borders, fields, buttons), and the callback that answers it.
+// columns (labels and borders, fields, buttons), the grids behind its "Orders..." button,
+// and the callback that answers it.
 #ifndef GALLERY_GALLERY_FORM_H
 #define GALLERY_GALLERY_FORM_H
 

@@ -17,8 +17,7 @@ ErrorCode DeclareItems(const char* formName, ItemTable table) {
 
 int ControlIdOf(const ItemRow& row) {
   const bool drawnArea = std::strcmp(row.type, fx::item::STATIC) == 0 ||
-                         std::strcmp(row.type, fx::item::RECT) == 0 ||
-                         std::strcmp(row.type, fx::item::DATAGRID) == 0;
+                         std::strcmp(row.type, fx::item::RECT) == 0;
   return drawnArea ? 0 : row.sequence + 101;
 }
 

@@ -1,13 +1,15 @@
 // gallery.exe: a tour of the library in one main window, "Fenwix Gallery", holding a form
-// with every item type, field type and event, and a second, modal form, in UTF-8 mode. Started with
-// --every-message it also tells the "BEFORE" event of every message a form receives; with
-// --reports-to-output it writes the library's error reports instead of showing them.
+// with every item type, field type and event, and two framed, modal forms (one of fields,
+// one of grids), in UTF-8 mode. Started with --every-message it also tells the "BEFORE"
+// event of every message a form receives; with --reports-to-output it writes the
+// library's error reports instead of showing them.
 #include <cstdio>
 #include <cstring>
 
 #include "details_form.h"
 #include "event_log.h"
 #include "gallery_form.h"
+#include "orders_form.h"
 
 namespace {
 
@@ -41,6 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
   // Item declarations report their own failures; the form shows what was declared.
   gallery::DeclareGalleryForm();
   gallery::DeclareDetailsForm();
+  gallery::DeclareOrdersForm();
   const ErrorCode formCode = gallery::CreateGalleryForm();
   if (formCode != 0) ReportError(formCode);
   const int exitCode = FX_MessageLoop();

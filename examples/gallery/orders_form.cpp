@@ -1,0 +1,162 @@
+// The orders form's items, its two grids' columns and rows, and its callback.
+#include "orders_form.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "event_log.h"
+#include "item_table.h"
+#include "order_book.h"
+
+namespace gallery {
+namespace {
+
+const char kForm[] = "orders";
+const char kStored[] = "stored";
+const char kVirtual[] = "virtual";
+constexpr int kStoredRows = 100000;
+constexpr int kVirtualRows = 1000000;
+
+const ItemRow kItems[] = {
+    {"storedHead", fx::item::STATIC, 1, 10, 8, 440, 32,
+     "value=100,000 orders stored in the grid. F2, a double click or typing edits a date or "
+     "an amount, a click on a header sorts.;anchor=left,right;ftname=Arial;ftsize=9"},
+    {"virtualHead", fx::item::STATIC, 2, 10, 222, 440, 18,
+     "value=1,000,000 orders the program computes as they are shown.;anchor=left,bottom;"
+     "ftname=Arial;ftsize=9"},
+    {kStored, fx::item::DATAGRID, 3, 10, 42, 440, 172,
+     "anchor=left,top,right,bottom;ftname=Arial;ftsize=9;"
+     "remark=Dates before 2000 are refused. Return, or a double click on a customer, tells the "
+     "row."},
+    {kVirtual, fx::item::DATAGRID, 4, 10, 242, 440, 150,
+     "anchor=left,right,bottom;ftname=Arial;ftsize=9;"
+     "remark=Return, or a double click, tells the row."},
+    {"close", fx::item::BUTTON, 5, 350, 400, 100, 28,
+     "button=CANCEL;value=Close;anchor=right,bottom;ftname=Arial;ftsize=10;remark=Closes the form"},
+};
+
+// The arguments of one FX_GridColumnAdd call after the form and grid names.
+struct ColumnRow {
+  const char* name;
+  const char* properties;
+};
+
+const ColumnRow kStoredColumns[] = {
+    {kDateColumn, "title=Date;type=date;format=dd/mm/yyyy;width=90;edit=true"},
+    {kAmountColumn, "title=Amount;type=currency;format=99999.88;width=90;edit=true;notnull=true"},
+    {kCustomerColumn, "title=Customer;width=230"},
+};
+
+const ColumnRow kVirtualColumns[] = {
+    {kNumberColumn, "title=Order;width=90"},
+    {kDateColumn, "title=Date;type=date;format=dd/mm/yyyy;width=90"},
+    {kAmountColumn, "title=Amount;type=currency;format=99999.88;width=90"},
+    {kCustomerColumn, "title=Customer;width=140"},
+};
+
+template <std::size_t N>
+ErrorCode DeclareColumns(const char* grid, const ColumnRow (&columns)[N]) {
+  ErrorCode first = 0;
+  for (const ColumnRow& column : columns) {
+    const ErrorCode code = FX_GridColumnAdd(kForm, grid, column.name, column.properties);
+    if (first == 0) first = code;
+  }
+  return first;
+}
+
+// Every cell of the stored grid, from the order book, up to the first refused one. A cell
+// refused raises no message box: the line tells it.
+ErrorCode FillStoredGrid() {
+  ErrorCode code = FX_GridRowCountSet(kForm, kStored, kStoredRows);
+  for (int row = 0; row < kStoredRows && code == 0; ++row)
+    for (const ColumnRow& column : kStoredColumns)
+      if (code == 0)
+        code = FX_GridCellSet(kForm, kStored, row, column.name, OrderCell(row, column.name));
+  Line("filled " + std::string(kForm) + " " + kStored + " rows=" + std::to_string(kStoredRows) +
+       " -> " + std::to_string(code));
+  return code;
+}
+
+// The virtual grid keeps nothing: it asks for each cell it is about to show.
+std::string VirtualCell(std::string, std::string, int row, std::string column) {
+  return OrderCell(row, column);
+}
+
+// The cells of one row of a grid as it shows them, each between `open` and `close`, apart
+// by `between`; empty for no row.
+std::string RowText(const std::string& grid, std::int32_t row, const char* open,
+                    const char* close, const char* between) {
+  if (row < 0) return std::string();
+  std::string text;
+  const auto add = [&](const ColumnRow& column) {
+    text += (text.empty() ? open : between + std::string(open)) +
+            FX_GridCellGet(kForm, grid, row, column.name) + close;
+  };
+  if (grid == kStored) {
+    for (const ColumnRow& column : kStoredColumns) add(column);
+  } else {
+    for (const ColumnRow& column : kVirtualColumns) add(column);
+  }
+  return text;
+}
+
+// Orders before 2000 are closed. The grid holds the edited date already: the callback's
+// non-zero answer to CELLCHG puts the old one back.
+bool RefusedDate(std::int32_t row) {
+  const std::string date = FX_GridCellGet(kForm, kStored, row, kDateColumn);
+  return date.size() == 10 && date.compare(6, 4, "2000") < 0;
+}
+
+std::intptr_t OrdersCallback(std::string form, std::string item, std::string event,
+                             HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    const bool grid = item == kStored || item == kVirtual;
+    const std::int32_t row = static_cast<std::int32_t>(wParam);
+    if (grid && IsGridEvent(event)) {
+      const bool rowEvent = event != fx::event::COLCLIC;
+      LogGridEvent(form, item, event, wParam, lParam,
+                   rowEvent ? RowText(item, row, "[", "]", " ") : std::string());
+    } else {
+      LogEvent(form, item, event, message, wParam, lParam);
+    }
+    WatchStatusBar(form, dialog);
+    if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
+    if (event == fx::event::BEFORE &&
+        ((message == WM_SHOWWINDOW && wParam) || message == WM_EXITSIZEMOVE))
+      LogLayout(form, dialog, TableOf(kItems));
+    if (event == fx::event::CELLCHG && item == kStored && RefusedDate(row)) {
+      FX_FormStatusSet(form, "Orders before 2000 are closed: the date is put back");
+      return 1;
+    }
+    if (grid && event == fx::event::ITEMCLIC)
+      FX_FormStatusSet(form, "Row " + std::to_string(row) + ": " +
+                                 RowText(item, row, "", "", ", "));
+  } catch (...) {
+    // An exception must not unwind through the dialog manager; the event is dropped.
+  }
+  return 0;
+}
+
+}  // namespace
+
+ErrorCode DeclareOrdersForm() {
+  const ErrorCode codes[] = {DeclareItems(kForm, TableOf(kItems)),
+                             DeclareColumns(kStored, kStoredColumns),
+                             DeclareColumns(kVirtual, kVirtualColumns), FillStoredGrid(),
+                             FX_GridSourceSet(kForm, kVirtual, kVirtualRows, VirtualCell)};
+  for (const ErrorCode code : codes)
+    if (code != 0) return code;
+  return 0;
+}
+
+void RunOrdersForm() {
+  // Framed and modal, centred whatever its position; its stored grid grows with its frame.
+  const ErrorCode code = FX_FormCreate(
+      kForm, "name=Gallery orders;modal=true;stbar=true;bkcol=lightgrey;minsize=460,460", 0, 0,
+      460, 460, OrdersCallback);
+  if (code != 0) ReportError(code);
+  Line("closed " + std::string(kForm) + " reason=[" + FX_FormCloseReason(kForm) + "] -> " +
+       std::to_string(code));
+}
+
+}  // namespace gallery
