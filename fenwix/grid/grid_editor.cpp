@@ -178,14 +178,18 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
     if (hadFocus) os::SetFocus(item.control);
     grid->edited = value.normal;
     const TypedText old = grid->source ? TypedText() : StoreCell(*grid, row, index, value);
+    // The help text is back before the program hears of the value, so that a text of its
+    // own (why it refuses the value) stays.
+    ShowStatus(formName, item.remark);
     const FormDef form = FindWindowDef(formName);
     const INT_PTR refused = RaiseEvent(form, itemName, fx::event::CELLCHG,
                                        {form.handle, WM_NOTIFY, static_cast<WPARAM>(row), column});
     grid = FindGrid(formName, itemName);
     if (refused && grid && !grid->source && row < grid->rows)
       StoreCell(*grid, row, index, old);
-    ShowStatus(formName, item.remark);
   } else {
+    // A cancelled edit takes back what its refusal said, with the value.
+    ShowStatus(formName, item.remark);
     grid->editor = nullptr;
     const bool hadFocus = os::GetFocus() == editor;
     os::DestroyWindow(editor);

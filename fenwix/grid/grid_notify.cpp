@@ -13,6 +13,8 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/text/encoding.h"
+#include "fenwix/text/window_text.h"
+#include "fenwix/window/form_life.h"
 
 namespace {
 
@@ -138,6 +140,14 @@ INT_PTR GridNotify(HWND dialog, const std::string& formName, const std::string& 
     case NM_DBLCLK:
       DoubleClick(formName, itemName, header);
       return TRUE;
+    case NM_SETFOCUS: {
+      // As a field does: the grid is where the keyboard goes back to, and its help shows.
+      RememberFocus(formName, header.hwndFrom);
+      const FormDef form = FindWindowDef(formName);
+      if (form.hasStatusBar && form.statusBar)
+        SendTextMessage(form.statusBar, WM_SETTEXT, 0, FindItemDef(formName, itemName).remark);
+      return TRUE;
+    }
     case NM_CUSTOMDRAW:
       return Answer(dialog, CustomDraw(formName, itemName, header));
     default:

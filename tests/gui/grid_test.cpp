@@ -79,7 +79,8 @@ class Grid : public ::testing::Test {
     form_ = test::NewName("orders");
     events.clear();
     sourceCalls = 0;
-    ASSERT_EQ(FX_FormItemAdd(form_, "grid", fx::item::DATAGRID, 1, 10, 10, 420, 200, ""), 0);
+    ASSERT_EQ(FX_FormItemAdd(form_, "grid", fx::item::DATAGRID, 1, 10, 10, 420, 200,
+                             "remark=Pick an order"), 0);
     ASSERT_EQ(FX_FormItemAdd(form_, "note", fx::item::EDIT, 2, 10, 220, 100, 22, ""), 0);
   }
   void TearDown() override {
@@ -273,6 +274,7 @@ TEST_F(Grid, EditsWithRealKeys) {
   Fill({{"05/03/2024", "10", "Ada"}, {"06/03/2024", "20", "Bob"}});
   Create();
   SetFocus(list_);
+  EXPECT_EQ(Status(), "Pick an order") << "the grid's help, as a field's";
   ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
   // F2 on the first cell, typed over, Return commits in the column's normal form.
   Keys({VK_F2});
@@ -290,6 +292,7 @@ TEST_F(Grid, EditsWithRealKeys) {
   Keys({VK_ESCAPE});
   EXPECT_FALSE(Editor());
   EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "when"), "07/04/2025") << "Escape cancels";
+  EXPECT_EQ(Status(), "Pick an order") << "and takes back what the refusal said";
   // Typing on the amount cell starts its edit; Tab commits and goes to the next row's
   // first editable cell.
   Keys({VK_RIGHT, '3', VK_DECIMAL, '5', VK_TAB});

