@@ -71,12 +71,7 @@ std::intptr_t DetailsCallback(std::string form, std::string item, std::string ev
                               HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     LogEvent(form, item, event, message, wParam, lParam);
-    WatchStatusBar(form, dialog);
-    if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
-    // Shown, and once the user has dragged its frame to a new size.
-    if (event == fx::event::BEFORE &&
-        ((message == WM_SHOWWINDOW && wParam) || message == WM_EXITSIZEMOVE))
-      LogLayout(form, dialog, TableOf(kItems));
+    WatchForm(form, dialog, TableOf(kItems), event, message, wParam, lParam);
     if (event == fx::event::ITEMCLIC && item == "confirm") RunConfirmForm();
     if (event == fx::event::ITEMCLIC && item == "later")
       Line("close " + form + " -> " + std::to_string(FX_FormClose(form, "LATER")));

@@ -233,4 +233,13 @@ void LogLayout(const std::string& form, HWND dialog, ItemTable items) {
   Line("ready " + form);
 }
 
+void WatchForm(const std::string& form, HWND dialog, ItemTable items, const std::string& event,
+               UINT message, WPARAM wParam, LPARAM lParam) {
+  WatchStatusBar(form, dialog);
+  if (event != fx::event::BEFORE) return;
+  LogPaint(form, items, message, lParam);
+  if ((message == WM_SHOWWINDOW && wParam) || message == WM_EXITSIZEMOVE)
+    LogLayout(form, dialog, items);
+}
+
 }  // namespace gallery

@@ -44,6 +44,11 @@ void WatchStatusBar(const std::string& form, HWND dialog);
 // form, then "ready FORM".
 void LogLayout(const std::string& form, HWND dialog, ItemTable items);
 
+// What every form of the gallery tells of itself at each event: its status texts, its
+// buttons painted, and its layout when it is shown and once the user has resized it.
+void WatchForm(const std::string& form, HWND dialog, ItemTable items, const std::string& event,
+               UINT message, WPARAM wParam, LPARAM lParam);
+
 }  // namespace gallery
 
 #endif

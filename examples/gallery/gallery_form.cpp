@@ -151,12 +151,9 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
                               HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     LogEvent(form, item, event, message, wParam, lParam);
-    WatchStatusBar(form, dialog);
-    if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
+    WatchForm(form, dialog, TableOf(kItems), event, message, wParam, lParam);
     if (event == fx::event::BEFORE) {
-      if (message == WM_SHOWWINDOW && wParam) {
-        LogLayout(form, dialog, TableOf(kItems));
-      } else if (message == WM_DESTROY) {
+      if (message == WM_DESTROY) {
         FormClosed(dialog);
       } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && item == "Apply") {
         // A system push button raises no named event: its click is seen here.

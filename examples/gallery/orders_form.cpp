@@ -119,11 +119,7 @@ std::intptr_t OrdersCallback(std::string form, std::string item, std::string eve
     } else {
       LogEvent(form, item, event, message, wParam, lParam);
     }
-    WatchStatusBar(form, dialog);
-    if (event == fx::event::BEFORE) LogPaint(form, TableOf(kItems), message, lParam);
-    if (event == fx::event::BEFORE &&
-        ((message == WM_SHOWWINDOW && wParam) || message == WM_EXITSIZEMOVE))
-      LogLayout(form, dialog, TableOf(kItems));
+    WatchForm(form, dialog, TableOf(kItems), event, message, wParam, lParam);
     if (event == fx::event::CELLCHG && item == kStored && RefusedDate(row)) {
       FX_FormStatusSet(form, "Orders before 2000 are closed: the date is put back");
       return 1;
