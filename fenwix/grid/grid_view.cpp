@@ -63,6 +63,8 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
                            const ItemDef& item) {
   Grid& grid = MakeGrid(formName, itemName);
   grid.selected = grid.focused = -1;
+  // A look at the selection posted to a list view of an earlier opening went with it.
+  grid.selectionNoted = true;
   grid.editor = nullptr;
   grid.editRow = grid.editColumn = -1;
   const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER;
