@@ -32,8 +32,12 @@ ErrorCode ColumnFromProperties(const std::string& name, const std::string& prope
     CurrencyFormatState amount;
     amount.setFormat(column.format);
     const int digits = amount.digits() + amount.decimals();
-    // A layout of no digits would show every amount as nothing.
-    if (digits == 0 || digits > kAmountDigits) return 24;
+    // A layout of no digits would show every amount as nothing, and a sign or a digit as
+    // the decimal separator would be read back as something else.
+    const std::string& separator = amount.decimalSeparator();
+    if (digits == 0 || digits > kAmountDigits ||
+        separator.find_first_of("+-0123456789") != std::string::npos)
+      return 24;
   }
   const std::int32_t width = TextToInt(property(fx::key::WIDTH), 10);
   column.width = width > 0 && width <= kWidestColumn ? width : kDefaultWidth;

@@ -67,6 +67,7 @@ TEST(GridColumn, DeclarationsFallBackOrAreRefused) {
   EXPECT_EQ(ColumnFromProperties("a", "type=DATE", column), 24);
   EXPECT_EQ(ColumnFromProperties("a", "type=CURRENCY;format=9999999999999999999", column), 24);
   EXPECT_EQ(ColumnFromProperties("a", "type=CURRENCY;format=)999", column), 24);
+  EXPECT_EQ(ColumnFromProperties("a", "type=CURRENCY;format=999+88", column), 24);
 }
 
 TEST(GridCells, TextsAndNumbersSurviveChangesRowCountsAndReorders) {
