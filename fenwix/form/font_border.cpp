@@ -6,6 +6,7 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/wrapping.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/window_dpi.h"
 
 namespace {
 
@@ -106,10 +107,12 @@ ErrorCode FX_FormItemFontSet(HDC dc, const std::string& faceName, std::int32_t s
   SetErrorContext("", kFontSetName);
   font.Release();
 
-  // A negative height asks for the em height of the characters, the size a point size
-  // names, rather than the height of the character cell.
-  const std::int32_t pixels = os::MulDiv(size, os::GetDeviceCaps(dc, LOGPIXELSY), 72);
-  const int height = WrapSub(0, pixels);
+  // Made for the DPI of the window painted, else of the device. A negative height asks
+  // for the em height of the characters, the size a point size names, rather than the
+  // height of the character cell.
+  const HWND window = os::WindowFromDC(dc);
+  const int height = window ? FontHeight(window, size)
+                            : WrapSub(0, os::MulDiv(size, os::GetDeviceCaps(dc, LOGPIXELSY), 72));
   const int weight = bold ? FW_BOLD : FW_NORMAL;
   HFONT made = CreateTextFont(height, weight, italic, underline, faceName);
   if (!made) {
@@ -130,7 +133,9 @@ ErrorCode FX_FormItemFontSet(HDC dc, const std::string& faceName, std::int32_t s
 
 ErrorCode FX_FormItemBorderDraw(HDC dc, const RECT& rect, const std::string& style,
                                 std::int32_t size, ColorValue borderColor, ColorValue fillColor) {
-  const std::int32_t w = (size < 0 || size > 16) ? 1 : size;
+  std::int32_t w = (size < 0 || size > 16) ? 1 : size;
+  // The width is in pixels at 96 DPI when the device is a window.
+  if (const HWND window = os::WindowFromDC(dc)) w = ScaledLength(w, WindowDpi(window));
   if (fillColor != kNoColor) FillRectangle(dc, rect, fillColor);
 
   if (style == fx::word::SOLID) return DrawSolidLine(dc, rect, w, borderColor);

@@ -17,6 +17,7 @@
 #include "fenwix/window/form_life.h"
 #include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
+#include "fenwix/window/window_dpi.h"
 #include "fenwix/text/encoding.h"
 
 namespace {
@@ -33,7 +34,7 @@ FormDef FormRecord(const std::string& formName, const std::string& properties,
   if (colorName.empty()) colorName = "white";
   form.backColor = ColorFromText(colorName);
   // Only this exact lower-case word takes the frame off.
-  frame.framed = GetProperty(fx::key::EDGE, properties) != "false";
+  frame.framed = form.framed = GetProperty(fx::key::EDGE, properties) != "false";
   frame.caption = GetProperty(fx::key::NAME, properties);
   if (frame.caption.empty()) frame.caption = kDefaultCaption;
   form.hasStatusBar = !IsFalseText(GetProperty(fx::key::STBAR, properties));
@@ -68,11 +69,17 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
   if (!mainWindow) return Reported(5);
 
   FormFrame frame;
-  frame.top = top;
-  frame.left = left;
-  frame.width = width;
-  frame.height = height;
-  const FormDef form = FormRecord(formName, properties, callback, frame);
+  FormDef form = FormRecord(formName, properties, callback, frame);
+  // The record keeps the frame as declared; the dialog is made at the main window's DPI.
+  form.x = left;
+  form.y = top;
+  form.width = width;
+  form.height = height;
+  const PixelRect pixels = WindowPixels(mainWindow, {left, top, width, height});
+  frame.left = pixels.x;
+  frame.top = pixels.y;
+  frame.width = pixels.width;
+  frame.height = pixels.height;
 
   HGLOBAL block = nullptr;
   const ErrorCode built = BuildDialogTemplate(frame, block);

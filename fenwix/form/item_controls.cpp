@@ -16,7 +16,6 @@
 
 namespace {
 
-// A check box shows its box only: its text, the item's name, would not fit.
 constexpr int kCheckBoxSize = 14;
 
 // The window text a control is created with. An edit field is given its VALUE once it
@@ -90,6 +89,16 @@ void Record(const std::string& formName, const std::string& itemName, HWND contr
 
 }  // namespace
 
+PixelRect DeclaredRect(const ItemDef& item) {
+  if (item.type == fx::item::CHECKSYS) return {item.x, item.y, kCheckBoxSize, kCheckBoxSize};
+  return {item.x, item.y, item.width, item.height};
+}
+
+PixelRect ControlRect(const FormDef& form, const ItemDef& item, int width, int height) {
+  return PlaceItem(DeclaredRect(item), item.anchors, form.declaredWidth, form.declaredHeight,
+                   width, height, form.declaredDpi);
+}
+
 ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemName) {
   const std::string key = ItemKey(formName, itemName);
   SaveErrorContext();
@@ -109,6 +118,11 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
   }
 
   const bool checkBox = item.type == fx::item::CHECKSYS;
+  // Placed in the form as it is now: a form that started at its declared size.
+  const FormDef form = FindWindowDef(formName);
+  RECT client = {0, 0, form.declaredWidth, form.declaredHeight};
+  os::GetClientRect(dialog, &client);
+  const PixelRect place = ControlRect(form, item, client.right, client.bottom);
   // The list view's class comes with the common controls, loaded once.
   if (item.type == fx::item::DATAGRID) LoadCommonControls();
   const char* text = kind->text == CreationText::kItemName ? itemName.c_str()
@@ -116,9 +130,8 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
                                                            : nullptr;
   const HMENU id = kind->hasId ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)) : nullptr;
   const HWND control = CreateTextWindow(
-      kind->exStyle, kind->className, text, StyleOf(*kind, item), item.x, item.y,
-      checkBox ? kCheckBoxSize : item.width, checkBox ? kCheckBoxSize : item.height, dialog, id,
-      TheLibrary().instance);
+      kind->exStyle, kind->className, text, StyleOf(*kind, item), place.x, place.y, place.width,
+      place.height, dialog, id, TheLibrary().instance);
   if (!control) return Reported(1001);
 
   if (item.type == fx::item::EDIT) {

@@ -9,6 +9,7 @@
 #include "fenwix/props/value_convert.h"
 #include "fenwix/props/wrapping.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/window_dpi.h"
 
 namespace {
 
@@ -87,9 +88,10 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
                        item.fontUnderline, font);
   }
 
-  // The item's own geometry: the draw record's rectangle is the control's, which the
-  // item's size describes as well, and the record is what FX_FormItemSet changes.
-  RECT rect = {0, 0, item.width, item.height};
+  // The control's rectangle: the item's size as placed in its form, at its DPI.
+  const LONG width = draw.rcItem.right - draw.rcItem.left;
+  const LONG height = draw.rcItem.bottom - draw.rcItem.top;
+  RECT rect = {0, 0, width, height};
   std::string style = item.borderStyle;
   std::int32_t size = item.borderSize;
   // A button fills its whole face, in the button face colour when it has none of its
@@ -107,7 +109,9 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
     if (code) ReportError(code);
   }
 
-  rect = {size, size, WrapSub(item.width, size), WrapSub(item.height, size)};
+  // A solid border is as many pixels wide at 96 DPI as declared.
+  if (style == fx::word::SOLID) size = ScaledLength(size, WindowDpi(draw.hwndItem));
+  rect = {size, size, WrapSub(width, size), WrapSub(height, size)};
   std::string caption;
   if (item.type == fx::item::STATIC) caption = item.value;
   if (button) caption = item.value.empty() ? itemName : item.value;

@@ -11,6 +11,7 @@
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/formproc/form_paint.h"
+#include "fenwix/formproc/form_layout.h"
 #include "fenwix/formproc/form_start.h"
 #include "fenwix/grid/grid_notify.h"
 #include "fenwix/platform/platform.h"
@@ -43,6 +44,9 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
       return started;
     }
     case WM_SIZE: return FormSize(formName, LOWORD(lParam), HIWORD(lParam));
+    case WM_DPICHANGED:
+      return FormDpiChanged(dialog, formName, reinterpret_cast<const RECT*>(lParam));
+    case WM_DPICHANGED_AFTERPARENT: return FormDpiChanged(dialog, formName, nullptr);
     case WM_GETMINMAXINFO:
       return lParam ? FormMinimumSize(formName, dialog, *reinterpret_cast<MINMAXINFO*>(lParam)) : 0;
     case WM_CTLCOLORDLG: return FormBackground(formName);

@@ -5,10 +5,10 @@
 #include "fenwix/grid/grid_keys.h"
 #include "fenwix/grid/grid_record.h"
 #include "fenwix/platform/platform.h"
-#include "fenwix/props/wrapping.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/text/encoding.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/window_dpi.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool InsertColumnAs(Send send, UINT message, HWND list, int index, const GridCol
   Entry entry = {};
   entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   entry.fmt = ColumnFormat(column.align);
-  entry.cx = column.width;
+  entry.cx = ScaledLength(column.width, WindowDpi(list));
   entry.pszText = &title[0];
   entry.iSubItem = index;
   return send(list, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry)) == index;
@@ -39,15 +39,12 @@ bool InsertColumn(HWND list, int index, const GridColumn& column) {
       LVM_INSERTCOLUMNA, list, index, column, column.title);
 }
 
-// The item's declared font, made for the screen the list view is on; the dialog's own
-// font for an item that names none.
+// The item's declared font, made for the DPI of the list view; the dialog's own font for
+// an item that names none.
 void ShowFont(HWND list, Grid& grid, const ItemDef& item) {
   HFONT font = nullptr;
   if (!item.fontName.empty()) {
-    const HDC dc = os::GetDC(list);
-    const int pixels = os::MulDiv(item.fontSize, dc ? os::GetDeviceCaps(dc, LOGPIXELSY) : 96, 72);
-    if (dc) os::ReleaseDC(list, dc);
-    font = CreateTextFont(WrapSub(0, pixels), item.fontBold ? FW_BOLD : FW_NORMAL,
+    font = CreateTextFont(FontHeight(list, item.fontSize), item.fontBold ? FW_BOLD : FW_NORMAL,
                           item.fontItalic, item.fontUnderline, item.fontName);
     if (!font) ReportError(1006);  // the grid still shows its rows, in the dialog's font
     grid.font = font;
@@ -79,6 +76,22 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
   os::SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rows), 0);
   WatchGridKeys(list);
   return 0;
+}
+
+void ScaleGridView(HWND list, const std::string& formName, const std::string& itemName,
+                   std::int32_t oldDpi, std::int32_t newDpi) {
+  Grid* grid = FindGrid(formName, itemName);
+  if (!grid) return;
+  // The old font is the list view's until the new one replaces it.
+  const HFONT oldFont = grid->font;
+  grid->font = nullptr;
+  ShowFont(list, *grid, FindItemDef(formName, itemName));
+  if (oldFont) os::DeleteObject(oldFont);
+  // The widths as the user left them, at the new scale.
+  for (std::size_t i = 0; i < grid->columns.size(); ++i) {
+    const auto width = static_cast<int>(os::SendMessageA(list, LVM_GETCOLUMNWIDTH, i, 0));
+    os::SendMessageA(list, LVM_SETCOLUMNWIDTH, i, os::MulDiv(width, newDpi, oldDpi));
+  }
 }
 
 void ShowGridColors(const ItemDef& item) {

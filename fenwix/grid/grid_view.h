@@ -24,6 +24,11 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
                            const ItemDef& item);
 
 // The item's BKCOL and TXCOL on its list view.
+// The list view of a form whose DPI changed from oldDpi to newDpi: its font made again,
+// its columns' widths scaled.
+void ScaleGridView(HWND list, const std::string& formName, const std::string& itemName,
+                   std::int32_t oldDpi, std::int32_t newDpi);
+
 void ShowGridColors(const ItemDef& item);
 
 // The row count, the cell being edited and the selection after the rows changed: an edit

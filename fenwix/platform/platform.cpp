@@ -14,12 +14,20 @@ BOOL WINAPI LoadedInitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
   return call && call(controls);
 }
 
+UINT WINAPI FoundGetDpiForWindow(HWND window) {
+  const HMODULE module = table().GetModuleHandleA("user32.dll");
+  const auto call = reinterpret_cast<decltype(&::GetDpiForWindow)>(
+      reinterpret_cast<void*>(module ? table().GetProcAddress(module, "GetDpiForWindow") : nullptr));
+  return call ? call(window) : 0;
+}
+
 Table MakeRealTable() {
   Table t;
 #define FENWIX_REAL_ENTRY(name) t.name = &::name;
   FENWIX_LINKED_CALLS(FENWIX_REAL_ENTRY)
 #undef FENWIX_REAL_ENTRY
   t.InitCommonControlsEx = &LoadedInitCommonControlsEx;
+  t.GetDpiForWindow = &FoundGetDpiForWindow;
   return t;
 }
 

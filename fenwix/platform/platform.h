@@ -41,7 +41,7 @@
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
   X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(OpenClipboard) X(GetDC)   \
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
-  X(SetWindowLongPtrW) X(CallWindowProcW)                                                 \
+  X(SetWindowLongPtrW) X(CallWindowProcW) X(WindowFromDC)                                 \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
@@ -53,11 +53,12 @@
   X(IsDialogMessageW) X(DispatchMessageW) X(DialogBoxIndirectParamW)                        \
   X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW)
 
-// And comctl32's one call, whose real entry loads comctl32 the first time a form needs a
-// status bar or a grid rather than with the program: loading it costs memory and start-up
-// time that a program whose forms have neither would pay for nothing. Without comctl32
-// the call answers FALSE.
-#define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) X(InitCommonControlsEx)
+// And the calls found at run time. comctl32's one call, whose real entry loads comctl32
+// the first time a form needs a status bar or a grid rather than with the program: loading
+// it costs memory and start-up time that a program whose forms have neither would pay for
+// nothing. Without comctl32 the call answers FALSE. GetDpiForWindow, which versions of
+// the platform before the per-monitor DPI lack: there it answers 0.
+#define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) X(InitCommonControlsEx) X(GetDpiForWindow)
 
 namespace os {
 

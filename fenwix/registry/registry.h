@@ -26,8 +26,8 @@
 // destroyed. Closed: its dialog is gone; it can be created again.
 enum class FormState : std::uint8_t { kDeclared, kOpening, kOpen, kClosing, kClosed };
 
-// A control that follows its form's edges: its rectangle in the client size the form was
-// declared in, and the edges it keeps its distances to.
+// A control that follows its form's edges: its rectangle as declared (at 96 DPI), and the
+// edges it keeps its distances to.
 struct AnchoredControl {
   HWND control = nullptr;
   std::int32_t x = 0, y = 0, width = 0, height = 0;
@@ -45,11 +45,13 @@ struct WindowDef {
   std::int32_t contentHeight = 0, lineCount = 0, firstLine = 0, lastLine = 0;
   ColorValue backColor = 0;
   bool hasStatusBar = false;
+  bool framed = false;  // a form with a frame of its own, not inside the main window
   bool modal = false;
   bool windowsKeys = false;  // KEYS=WINDOWS: Return is OK and Escape is CANCEL
-  // A form's client size when its dialog started, which its items were declared in, and
-  // the smallest the user may make it (MINSIZE; 0 for no limit).
-  std::int32_t declaredWidth = 0, declaredHeight = 0;
+  // A form's client size when its dialog started, which its items were declared in, in
+  // the pixels of declaredDpi (its DPI since); and the smallest the user may make it
+  // (MINSIZE, at 96 DPI; 0 for no limit).
+  std::int32_t declaredWidth = 0, declaredHeight = 0, declaredDpi = 0;
   std::int32_t minWidth = 0, minHeight = 0;
   // Listed when the form starts, so that a resize looks at these alone; forgotten with
   // the dialog.

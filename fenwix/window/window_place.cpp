@@ -1,6 +1,8 @@
 // FX_WindowTitleSet and FX_WindowMove: a registered window's title, and its place and
-// size within the work area (main window) or the main window's client area (the others).
+// size within the work area (main window) or the main window's client area (the others),
+// given at 96 DPI and scaled to the window's.
 #include <string>
+#include <vector>
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
@@ -8,6 +10,8 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/window_dpi.h"
+#include "fenwix/window/window_messages.h"
 
 namespace {
 
@@ -35,12 +39,29 @@ ErrorCode FX_WindowTitleSet(std::string name, std::string title) {
   return 0;
 }
 
+void MainWindowDpiChanged(const WindowDef& window) {
+  RECT shown;
+  if (!window.handle || !os::GetWindowRect(window.handle, &shown)) return;
+  const std::int32_t dpi = WindowDpi(window.handle);
+  os::MoveWindow(window.handle, shown.left, shown.top, ScaledLength(window.width, dpi),
+                 ScaledLength(window.height, dpi), TRUE);
+  // The forms inside it follow; the platform may tell them too, and a form already at its
+  // window's DPI does nothing. Listed first: a form's callback may open or close forms.
+  std::vector<HWND> forms;
+  for (const auto& [name, form] : TheRegistry().windows)
+    if (form.handle && form.handle != window.handle && os::IsChild(window.handle, form.handle))
+      forms.push_back(form.handle);
+  for (const HWND form : forms) os::SendMessageA(form, WM_DPICHANGED_AFTERPARENT, 0, 0);
+}
+
 ErrorCode FX_WindowMove(std::string name, int x, int y, int width, int height) {
   SaveErrorContext();
   SetErrorContext(name, "FX_WindowMove");
   WindowDef record = FindWindowDef(name);
   if (!record.handle) return Reported(4);
 
+  // Everything here is in pixels at 96 DPI, the limits too; the window moves in its own.
+  const std::int32_t dpi = WindowDpi(record.handle);
   if (name == TheRegistry().MainWindowName) {
     // Screen coordinates: the position is the caller's, the size at most the work
     // area's right and bottom edges.
@@ -48,24 +69,26 @@ ErrorCode FX_WindowMove(std::string name, int x, int y, int width, int height) {
     if (!os::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0)) return Reported(1004);
     record.x = x;
     record.y = y;
-    record.width = FitSize(width, workArea.right);
-    record.height = FitSize(height, workArea.bottom);
+    record.width = FitSize(width, UnscaledLength(workArea.right, dpi));
+    record.height = FitSize(height, UnscaledLength(workArea.bottom, dpi));
   } else {
     // The main window's client coordinates; a position outside them keeps the old one.
     const WindowDef mainWindow = FindWindowDef(TheRegistry().MainWindowName);
     if (!mainWindow.handle) return Reported(4);
     RECT client;
     if (!os::GetClientRect(mainWindow.handle, &client)) return Reported(1005);
-    if (x >= 0 && x < client.right) record.x = x;
-    if (y >= 0 && y < client.bottom) record.y = y;
-    record.width = FitSize(width, client.right);
-    record.height = FitSize(height, client.bottom);
+    const LONG right = UnscaledLength(client.right, dpi);
+    const LONG bottom = UnscaledLength(client.bottom, dpi);
+    if (x >= 0 && x < right) record.x = x;
+    if (y >= 0 && y < bottom) record.y = y;
+    record.width = FitSize(width, right);
+    record.height = FitSize(height, bottom);
   }
 
   // Stored before the move, which sends WM_SIZE to a procedure that may read it.
   StoreWindowDef(name, record);
-  if (!os::MoveWindow(record.handle, record.x, record.y, record.width, record.height, TRUE))
-    return Reported(1012);
+  const PixelRect r = ScaledRect({record.x, record.y, record.width, record.height}, dpi);
+  if (!os::MoveWindow(record.handle, r.x, r.y, r.width, r.height, TRUE)) return Reported(1012);
   os::ShowWindow(record.handle, SW_SHOWNORMAL);
   RestoreErrorContext();
   return 0;

@@ -63,6 +63,7 @@ class FormPaintTest : public ::testing::Test {
   void SetUp() override {
     ResetRegistry();
     logged = Log();
+    dpi = 96;
     test::RecordedMessageBoxes().clear();
     form.name = "f";
     form.backColor = kLightGrey;
@@ -102,7 +103,11 @@ class FormPaintTest : public ::testing::Test {
     return FormDrawItem("f", form, draw);
   }
 
+  static UINT WINAPI Dpi(HWND) { return dpi; }
+
+  static inline UINT dpi = 96;
   FormDef form;
+  os::Override<decltype(&::GetDpiForWindow)> fixedDpi{&os::Table::GetDpiForWindow, Dpi};
   os::Override<decltype(&::SetTextColor)> watchTextColor{&os::Table::SetTextColor, WatchTextColor};
   os::Override<decltype(&::SetBkColor)> watchBkColor{&os::Table::SetBkColor, WatchBkColor};
   os::Override<decltype(&::DrawTextA)> watchText{&os::Table::DrawTextA, WatchText};
@@ -160,6 +165,7 @@ TEST_F(FormPaintTest, TextFlagsRectangleAndCaption) {
     const char* text;  // nullptr: no text drawn
     UINT flags;
     RECT rect;
+    UINT dpi = 96;
   };
   const UINT buttonFlags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   const Case cases[] = {
@@ -172,20 +178,26 @@ TEST_F(FormPaintTest, TextFlagsRectangleAndCaption) {
       {"3DIN size 0 insets by 2", "STATIC", "v", 1, 0, "3DIN", 0, "v", DT_RIGHT | DT_VCENTER | DT_SINGLELINE, {2, 2, 78, 33}},
       {"3DOUT size 7 insets by 2", "STATIC", "v", -1, -1, "3DOUT", 7, "v", DT_WORDBREAK, {2, 2, 78, 33}},
       {"SOLID size 4 insets by 4", "STATIC", "v", -1, -1, "SOLID", 4, "v", DT_WORDBREAK, {4, 4, 76, 31}},
+      {"SOLID size 4 at 144 DPI insets by 6", "STATIC", "v", -1, -1, "SOLID", 4, "v", DT_WORDBREAK,
+       {6, 6, 74, 29}, 144},
+      {"3DIN at 192 DPI insets by 2", "STATIC", "v", -1, -1, "3DIN", 4, "v", DT_WORDBREAK,
+       {2, 2, 78, 33}, 192},
       {"rect draws no text", "RECT", "v", -1, -1, "SOLID", 0, nullptr, 0, {}},
       {"empty static value", "STATIC", "", -1, -1, "SOLID", 0, nullptr, 0, {}},
   };
   test::DibCanvas canvas(80, 35, kBackground);
   for (const Case& c : cases) {
     logged = Log();
-    ItemDef item = Item(c.type, 80, 35);
+    dpi = c.dpi;
+    ItemDef item = Item(c.type, 40, 20);
     item.value = c.value;
     item.hAlign = c.h;
     item.vAlign = c.v;
     item.borderStyle = c.style;
     item.borderSize = c.size;
-    // The draw record's rectangle is not the one used: the item's geometry is.
-    EXPECT_EQ(Paint("key", item, canvas.dc(), ODA_DRAWENTIRE, 0, RECT{9, 9, 30, 30}), 1) << c.what;
+    // The control's size is the draw record's, as placed at its DPI and by its anchors,
+    // not the item's declared one.
+    EXPECT_EQ(Paint("key", item, canvas.dc(), ODA_DRAWENTIRE, 0, RECT{0, 0, 80, 35}), 1) << c.what;
     if (!c.text) {
       EXPECT_TRUE(logged.texts.empty()) << c.what;
       continue;
@@ -356,7 +368,7 @@ TEST_F(FormPaintTest, StatusBarShowsTheMessageOrTheRemarkOnFocus) {
     form.hasStatusBar = c.hasStatusBar;
     form.statusBar = statusBar;
     form.statusText = c.statusText;
-    ItemDef item = Item(c.type, 80, 35);
+    ItemDef item = Item(c.type, 40, 20);
     item.remark = "Press me";
     ASSERT_EQ(Paint("k", item, canvas.dc(), c.action, ODS_FOCUS), 1) << c.what;
     if (!c.expected) {
