@@ -7,13 +7,15 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # use_wine win32|win64: the prefix that the following Wine commands use. A 32-bit prefix
-# cannot start a PE32+ program, so the 64-bit tree has a 64-bit prefix of its own.
+# cannot start a PE32+ program, so the 64-bit tree has a 64-bit prefix of its own. A screen
+# of another DPI than 96 (FENWIX_DPI) has prefixes of its own too.
 use_wine() {
   case "$1" in
     win32) export WINEPREFIX="$root/build/wineprefix" ;;
     win64) export WINEPREFIX="$root/build/wineprefix64" ;;
     *) echo "use_wine: expected win32 or win64, got '$1'" >&2; return 1 ;;
   esac
+  [ "${FENWIX_DPI:-96}" = 96 ] || WINEPREFIX="$WINEPREFIX-${FENWIX_DPI}dpi"
   export WINEARCH=$1
 }
 # A script sourced inside a test run keeps the prefix of that run.
@@ -51,6 +53,10 @@ make_prefix() {
   # Arial and Courier New are not shipped with Wine; map them to their metric twins.
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
+  # Both GetDeviceCaps(LOGPIXELSX) and GetDpiForWindow answer this.
+  if [ "${FENWIX_DPI:-96}" != 96 ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$FENWIX_DPI" /f >/dev/null 2>&1
+  fi
   wineserver -w
   touch "$WINEPREFIX/.fenwix-ready"
 }

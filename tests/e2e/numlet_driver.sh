@@ -14,7 +14,22 @@ declare -A key_box=(
   ["1"]="32 200 35 35" ["2"]="77 200 35 35" ["3"]="122 200 35 35" ["+"]="167 200 35 35"
   ["0"]="32 250 80 35" ["="]="122 250 80 35"
 )
-display_crop="230x30+5+20"
+
+# The screen's DPI (FENWIX_DPI, 96 unless told): every place above is at 96 DPI, and the
+# library scales edges to the screen's pixels, rounding halves up, as done here.
+dpi=${FENWIX_DPI:-96}
+scaled() { REPLY=$(( ($1 * dpi + 48) / 96 )); }
+scaled_crop() {
+  local x y w h left top right bottom
+  read -r x y w h <<<"$1"
+  scaled "$x"; left=$REPLY
+  scaled "$y"; top=$REPLY
+  scaled $(( x + w )); right=$REPLY
+  scaled $(( y + h )); bottom=$REPLY
+  REPLY="$(( right - left ))x$(( bottom - top ))+$left+$top"
+}
+scaled_crop "5 20 230 30"
+display_crop=$REPLY
 
 wait_limit_ms=15000     # for anything the program should do at once
 start_limit_ms=60000    # the first program of a Wine session also starts Wine's services
@@ -58,6 +73,8 @@ driver_init() {
   if [ -z "${DISPLAY:-}" ]; then
     start_display
     start_wine
+  elif [ "$dpi" != 96 ]; then
+    start_wine  # the prefix of that DPI, beside the run's own
   fi
   now_ms
   driver_started=$now
@@ -122,6 +139,8 @@ check_layout() {
   for probe in "form 15 100 DFDFDF" "display 12 26 FFFFFF" "C/CE 128 66 00FF00" \
                "* 173 116 00FFFF" "- 173 161 00FFFF" "+ 173 206 00FFFF" "= 128 256 FF0000"; do
     read -r name x y want <<<"$probe"
+    scaled "$x"; x=$REPLY
+    scaled "$y"; y=$REPLY
     got=$(convert "$picture" -depth 8 -format "%[hex:p{$x,$y}]" info:)
     [ "$got" = "$want" ] ||
       fail "layout: expected colour $want for $name at ($x,$y) of the client area, got $got (see layout.png)"
@@ -154,8 +173,8 @@ key_point() {
   [ -n "$box" ] || fail "no key named \"$1\""
   local x y w h
   read -r x y w h <<<"$box"
-  key_x=$(( x + w / 2 + ${2:-0} ))
-  key_y=$(( y + h / 2 + ${3:-0} ))
+  scaled $(( x + w / 2 + ${2:-0} )); key_x=$REPLY
+  scaled $(( y + h / 2 + ${3:-0} )); key_y=$REPLY
 }
 
 # One click on a key, a few pixels off its centre when asked. xdotool's own "click" holds
