@@ -16,9 +16,6 @@
 
 namespace {
 
-// A check box shows its box only: its text, the item's name, would not fit.
-constexpr int kCheckBoxSize = 14;
-
 // The window text a control is created with. An edit field is given its VALUE once it
 // exists; a combo box shows its selected entry.
 enum class CreationText { kItemName, kEmpty, kNone };

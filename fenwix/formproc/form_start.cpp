@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "fenwix/access/control_access.h"
 #include "fenwix/form/item_controls.h"
 #include "fenwix/form/item_place.h"
 #include "fenwix/platform/platform.h"
@@ -80,8 +81,11 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
   // Looked up afresh for each number: creating a control lets the application in
   // (WM_PARENTNOTIFY), and it may declare more items meanwhile.
   std::string itemName;
-  for (std::int32_t sequence = 1; FindItemBySequence(formName, sequence, itemName); ++sequence)
+  for (std::int32_t sequence = 1; FindItemBySequence(formName, sequence, itemName); ++sequence) {
     FX_FormCreateItem(dialog, formName, itemName);
+    const HWND control = FindItemDef(formName, itemName).control;
+    if (control) MakeAccessible(control, formName, itemName);
+  }
 
   // The client size the items were declared in: they keep their distances to the edges
   // they are anchored to from this size on.
