@@ -1,12 +1,15 @@
 // What a screen reader hears of a form: each control's name, role and states, read in
-// process through oleacc as a client reads them, on a form of every kind of item; and the
-// standard answer whenever the library's cannot be given.
+// process through oleacc as a client reads them, on a form of every kind of item and on
+// the calculator's keys; and the standard answer whenever the library's cannot be given.
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
 
 #include <string>
 
+#include "app/calc_callback.h"
+#include "app/calc_form.h"
+#include "app/calc_layout.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -168,6 +171,22 @@ TEST_F(AccessGui, WithoutTheLibrarysObjectTheStandardOneAnswers) {
     EXPECT_EQ(Ask(Control("btnSave")).name, "btnSave") << "no reference";
   }
   EXPECT_EQ(Ask(Control("btnSave")).name, "Save");
+}
+
+TEST(AccessNumlet, TheCalculatorsKeysAreSpokenAsWords) {
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  ResetCalculator();
+  ASSERT_EQ(test::StartWithMainWindow("Numlet", 250, 350), 0);
+  BuildCalcForm();
+  test::PumpMessages();
+  const char* const kKeys[][2] = {{"+", "plus"},   {"-", "minus"},  {"*", "times"},
+                                  {"=", "equals"}, {"C/CE", "clear"}, {"7", "7"},
+                                  {"0", "0"},      {kDisplayItemName, "0"}};
+  for (const auto& key : kKeys) {
+    const Heard heard = Ask(FindItemDef(kCalcFormName, key[0]).control);
+    EXPECT_EQ(heard.name, key[1]) << key[0];
+  }
+  CoUninitialize();
 }
 
 }  // namespace
