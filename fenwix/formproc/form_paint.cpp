@@ -121,8 +121,11 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
   if (button) {
     // Every paint redraws the whole face, so the rectangle is drawn whenever the button
     // has the focus; toggling it on each focus change would leave it on a button that
-    // lost the focus, since a focus change can arrive as a full repaint.
-    if (draw.itemState & ODS_FOCUS) {
+    // lost the focus, since a focus change can arrive as a full repaint. As the system's
+    // buttons do, it stays hidden while the window's keyboard cues are (the mouse has
+    // been used, the keyboard not yet).
+    if ((draw.itemState & ODS_FOCUS) &&
+        !(os::SendMessageA(draw.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
       const RECT focus = FocusRect(draw.rcItem);
       if (!os::DrawFocusRect(dc, &focus)) ReportError(1041);
     }

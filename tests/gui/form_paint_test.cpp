@@ -204,6 +204,29 @@ TEST_F(FormPaintGui, FocusRectangleAndStatusBarFollowTheFocus) {
   EXPECT_GT(FocusDots(*shot, 140, 160, RGB(255, 0, 0)), 5) << "no rectangle on the focused key";
 }
 
+// The keyboard cues the window is told to hide, as Windows tells them until a key is
+// pressed; Wine keeps none and always answers 0.
+LRESULT WINAPI HideFocusCues(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_QUERYUISTATE) return UISF_HIDEFOCUS;
+  return os::real().SendMessageA(window, message, wParam, lParam);
+}
+
+TEST_F(FormPaintGui, TabShowsTheFocusRectangleUnlessTheCuesAreHidden) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  SetFocus(Control("key"));
+  test::PumpMessages();
+  test::TypeInLoop({VK_TAB}, Control("red"));
+  ASSERT_EQ(GetFocus(), Control("red")) << "Tab passes over the disabled key";
+  auto shot = test::CaptureClient(Dialog());
+  EXPECT_GT(FocusDots(*shot, 140, 160, RGB(255, 0, 0)), 5) << "no rectangle after Tab";
+  EXPECT_EQ(FocusDots(*shot, 140, 80, face), 0);
+
+  os::Override<decltype(&::SendMessageA)> hide(&os::Table::SendMessageA, HideFocusCues);
+  RepaintAll();
+  EXPECT_EQ(FocusDots(*test::CaptureClient(Dialog()), 140, 160, RGB(255, 0, 0)), 0)
+      << "a rectangle while the cues are hidden";
+}
+
 TEST_F(FormPaintGui, RepaintsKeepTheGdiObjectsFlat) {
   test::GdiCounter counter;
   test::StrictDelete strict;
