@@ -27,9 +27,18 @@ PaintedRole RoleOf(const std::string& type) {
   return PaintedRole::kNone;
 }
 
+// The object goes to the screen reader through COM, which a program that never asked for
+// it has not started on its thread. Started once, for the rest of the program: a reader
+// that asked once asks again.
+void StartCom() {
+  static bool started = false;
+  if (!started) started = SUCCEEDED(os::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
 // The reference to the library's object that WM_GETOBJECT answers, or 0 to leave the
 // answer to the control's own procedure.
 LRESULT AccessibleObject(HWND control, WPARAM wParam, const Subclassed& names) {
+  StartCom();
   IAccessible* standard = nullptr;
   if (FAILED(os::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                            reinterpret_cast<void**>(&standard))) ||
@@ -69,6 +78,8 @@ LRESULT CALLBACK AccessProcedure(HWND control, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 void MakeAccessible(HWND control, const std::string& formName, const std::string& itemName) {
+  // A control already in front of its own procedure would be put in front of itself.
+  if (Controls().count(control)) return;
   const bool wide = os::IsWindowUnicode(control);
   Subclassed& entry = Controls()[control];
   entry = {nullptr, formName, itemName};

@@ -38,6 +38,11 @@ BSTR WINAPI LoadedSysAllocString(const OLECHAR* text) {
   return call ? call(text) : nullptr;
 }
 
+HRESULT WINAPI LoadedCoInitializeEx(void* reserved, DWORD model) {
+  const auto call = Loaded<decltype(&::CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+  return call ? call(reserved, model) : E_NOTIMPL;
+}
+
 Table MakeRealTable() {
   Table t;
 #define FENWIX_REAL_ENTRY(name) t.name = &::name;

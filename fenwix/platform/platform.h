@@ -57,10 +57,11 @@
 // And the calls of the libraries loaded when first needed rather than with the program:
 // loading them costs memory and start-up time that a program would pay for nothing when
 // its forms have no status bar or grid (comctl32), or when no screen reader ever asks
-// (oleacc, and oleaut32 for the texts it hands over). Without its library a call answers
-// FALSE, E_NOTIMPL or a null text.
+// (oleacc, ole32 for the objects it hands over and oleaut32 for their texts). Without its
+// library a call answers FALSE, E_NOTIMPL or a null text.
 #define FENWIX_LOADED_CALLS(X)                                                              \
-  X(InitCommonControlsEx) X(CreateStdAccessibleObject) X(LresultFromObject) X(SysAllocString)
+  X(InitCommonControlsEx) X(CreateStdAccessibleObject) X(LresultFromObject) X(SysAllocString) \
+  X(CoInitializeEx)
 #define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) FENWIX_LOADED_CALLS(X)
 
 namespace os {
