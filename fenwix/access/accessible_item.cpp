@@ -79,7 +79,8 @@ class AccessibleItem final : public IAccessible {
     if (!Self(child) || role_ == PaintedRole::kNone) return standard_->get_accRole(child, role);
     if (!role) return E_POINTER;
     role->vt = VT_I4;
-    role->lVal = role_ == PaintedRole::kPushButton ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_STATICTEXT;
+    role->lVal =
+        role_ == PaintedRole::kPushButton ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_STATICTEXT;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {

@@ -15,7 +15,8 @@ Call Loaded(const char* library, const char* name) {
 }
 
 BOOL WINAPI LoadedInitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
-  const auto call = Loaded<decltype(&::InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+  const auto call =
+      Loaded<decltype(&::InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
   return call && call(controls);
 }
 

@@ -38,7 +38,8 @@ Heard Ask(HWND control) {
   VARIANT answer = {};
   if (SUCCEEDED(object->get_accRole(self, &answer)) && answer.vt == VT_I4) heard.role = answer.lVal;
   answer = {};
-  if (SUCCEEDED(object->get_accState(self, &answer)) && answer.vt == VT_I4) heard.state = answer.lVal;
+  if (SUCCEEDED(object->get_accState(self, &answer)) && answer.vt == VT_I4)
+    heard.state = answer.lVal;
   object->Release();
   return heard;
 }
