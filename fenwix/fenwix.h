@@ -61,6 +61,8 @@ inline constexpr const char TYPE[] = "TYPE";
 inline constexpr const char LENGTH[] = "LENGTH";
 inline constexpr const char FORMAT[] = "FORMAT";
 inline constexpr const char REMARK[] = "REMARK";
+// The name a screen reader reads for the item, in place of the one the library finds.
+inline constexpr const char ACCNAME[] = "ACCNAME";
 inline constexpr const char NOTNULL[] = "NOTNULL";
 inline constexpr const char EDIT[] = "EDIT";
 inline constexpr const char TXHPOS[] = "TXHPOS";

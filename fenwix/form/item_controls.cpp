@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kCheckBoxSize = 14;
-
 // The window text a control is created with. An edit field is given its VALUE once it
 // exists; a combo box shows its selected entry.
 enum class CreationText { kItemName, kEmpty, kNone };

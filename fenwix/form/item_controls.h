@@ -15,8 +15,12 @@
 inline constexpr int kStatusBarId = 100;
 inline constexpr int kItemIdBase = 101;
 
-// The rectangle an item's control is declared at, in pixels at 96 DPI. A check box keeps
-// the size of its box, whatever the item declared: its text, the item's name, would not fit.
+// A check box shows its box only, whatever size its item declares: its text, the item's
+// name, would not fit.
+inline constexpr int kCheckBoxSize = 14;
+
+// The rectangle an item's control is declared at, in pixels at 96 DPI; a check box's is
+// the size of its box.
 PixelRect DeclaredRect(const ItemDef& item);
 
 // Where the item's control goes in its form's client area, width × height now, in the

@@ -144,6 +144,8 @@ const ItemKeyRule kRules[] = {
      [](const ItemDef& i) { return i.format; }, nullptr},
     {fx::key::REMARK, [](ItemDef& i, const std::string& v) { i.remark = v; },
      [](const ItemDef& i) { return i.remark; }, nullptr},
+    {fx::key::ACCNAME, [](ItemDef& i, const std::string& v) { i.accName = v; },
+     [](const ItemDef& i) { return i.accName; }, nullptr},
     {fx::key::NOTNULL, [](ItemDef& i, const std::string& v) { i.notNull = IsTrueText(v); },
      [](const ItemDef& i) { return FlagText(i.notNull); }, nullptr},
     {fx::key::EDIT, [](ItemDef& i, const std::string& v) { i.edit = IsTrueText(v); },

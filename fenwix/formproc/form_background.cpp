@@ -5,6 +5,7 @@
 #include <map>
 
 #include "fenwix/error/reported.h"
+#include "fenwix/formproc/high_contrast.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
@@ -23,7 +24,8 @@ std::map<std::string, FormBrush>& Brushes() {
 }  // namespace
 
 INT_PTR FormBackground(const std::string& formName) {
-  const ColorValue color = FindWindowDef(formName).backColor;
+  const ColorValue color =
+      HighContrastOn() ? SystemColor(COLOR_WINDOW) : FindWindowDef(formName).backColor;
   FormBrush& kept = Brushes()[formName];
   if (kept.brush && kept.color == color) return reinterpret_cast<INT_PTR>(kept.brush);
 

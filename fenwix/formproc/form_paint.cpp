@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "fenwix/form/font_border.h"
+#include "fenwix/formproc/high_contrast.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/value_convert.h"
 #include "fenwix/props/wrapping.h"
@@ -36,6 +37,36 @@ UINT TextFormat(const ItemDef& item) {
   return flags;
 }
 
+// The colours an owner-drawn item is painted in: its text, the background behind its text,
+// the fill of its whole face (kNoColor for none) and its solid border.
+struct ItemColors {
+  ColorValue text, back, fill, border;
+};
+
+ItemColors DeclaredColors(const ItemDef& item, const FormDef& form) {
+  const bool button = item.type == fx::item::BUTTON;
+  ItemColors colors = {item.textColor, item.backColor, item.backColor, item.borderColor};
+  if (colors.text == kNoColor) colors.text = ColorFromText("black");
+  if (button && !item.enable) colors.text = ColorFromText("grey");
+  if (colors.back == kNoColor) colors.back = button ? SystemColor(COLOR_BTNFACE) : form.backColor;
+  // A button fills its whole face, in the button face colour when it has none of its
+  // own: a repaint must wipe out the focus rectangle and the caption drawn before.
+  if (button) colors.fill = colors.back;
+  return colors;
+}
+
+// In high contrast a button takes the system's button colours and any other item those
+// of a window; an item without a fill of its own still shows the form's background.
+ItemColors ContrastColors(const ItemDef& item) {
+  const bool button = item.type == fx::item::BUTTON;
+  const ColorValue text = SystemColor(!button ? COLOR_WINDOWTEXT
+                                      : item.enable ? COLOR_BTNTEXT
+                                                    : COLOR_GRAYTEXT);
+  const ColorValue back = SystemColor(button ? COLOR_BTNFACE : COLOR_WINDOW);
+  const bool filled = button || item.backColor != kNoColor;
+  return {text, back, filled ? back : kNoColor, text};
+}
+
 // The focus rectangle inside a button's raised edge, kept within the button when the
 // button is too small for the margins.
 RECT FocusRect(const RECT& item) {
@@ -54,11 +85,14 @@ INT_PTR FormColorEdit(const std::string& formName, const std::string& itemName, 
   ItemDef item = FindItemDef(formName, itemName);
   if (item.type.empty()) return 0;
 
-  const ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
+  const bool contrast = HighContrastOn();
+  ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
+  if (contrast) text = SystemColor(COLOR_WINDOWTEXT);
   item.textBrush = RenewBrush(item.textBrush, text);
   if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1029);
 
-  const ColorValue back = item.backColor == kNoColor ? ColorFromText("white") : item.backColor;
+  ColorValue back = item.backColor == kNoColor ? ColorFromText("white") : item.backColor;
+  if (contrast) back = SystemColor(COLOR_WINDOW);
   item.backBrush = RenewBrush(item.backBrush, back);
   if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);
 
@@ -73,14 +107,9 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
   if (!button && item.type != fx::item::STATIC && item.type != fx::item::RECT) return 0;
   HDC dc = draw.hDC;
 
-  ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
-  if (button && !item.enable) text = ColorFromText("grey");
-  if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1026);
-
-  ColorValue back = item.backColor;
-  if (back == kNoColor)
-    back = button ? static_cast<ColorValue>(os::GetSysColor(COLOR_BTNFACE)) : form.backColor;
-  if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);
+  const ItemColors colors = HighContrastOn() ? ContrastColors(item) : DeclaredColors(item, form);
+  if (os::SetTextColor(dc, static_cast<COLORREF>(colors.text)) == CLR_INVALID) ReportError(1026);
+  if (os::SetBkColor(dc, static_cast<COLORREF>(colors.back)) == CLR_INVALID) ReportError(1029);
 
   ItemFont font;
   if (!item.fontName.empty()) {
@@ -94,18 +123,14 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
   RECT rect = {0, 0, width, height};
   std::string style = item.borderStyle;
   std::int32_t size = item.borderSize;
-  // A button fills its whole face, in the button face colour when it has none of its
-  // own: a repaint must wipe out the focus rectangle and the caption drawn before.
-  ColorValue fill = item.backColor;
   if (button) {
     style = (draw.itemState & ODS_SELECTED) ? fx::word::BORDER_3DIN : fx::word::BORDER_3DOUT;
-    fill = back;
   } else if (style != fx::word::SOLID) {
     size = 2;  // the 3D edges are two pixels wide
   }
-  if (style != fx::word::SOLID || size >= 1 || fill != kNoColor) {
+  if (style != fx::word::SOLID || size >= 1 || colors.fill != kNoColor) {
     const ErrorCode code =
-        FX_FormItemBorderDraw(dc, rect, style, size, item.borderColor, fill);
+        FX_FormItemBorderDraw(dc, rect, style, size, colors.border, colors.fill);
     if (code) ReportError(code);
   }
 
@@ -125,8 +150,11 @@ INT_PTR FormDrawItem(const std::string& formName, const FormDef& form, const DRA
   if (button) {
     // Every paint redraws the whole face, so the rectangle is drawn whenever the button
     // has the focus; toggling it on each focus change would leave it on a button that
-    // lost the focus, since a focus change can arrive as a full repaint.
-    if (draw.itemState & ODS_FOCUS) {
+    // lost the focus, since a focus change can arrive as a full repaint. As the system's
+    // buttons do, it stays hidden while the window's keyboard cues are (the mouse has
+    // been used, the keyboard not yet).
+    if ((draw.itemState & ODS_FOCUS) &&
+        !(os::SendMessageA(draw.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
       const RECT focus = FocusRect(draw.rcItem);
       if (!os::DrawFocusRect(dc, &focus)) ReportError(1041);
     }

@@ -2,6 +2,7 @@
 // the status bar.
 #include "fenwix/formproc/form_start.h"
 
+#include "fenwix/access/control_access.h"
 #include "fenwix/form/item_controls.h"
 #include "fenwix/formproc/form_layout.h"
 #include "fenwix/platform/platform.h"
@@ -33,8 +34,11 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
   // Looked up afresh for each number: creating a control lets the application in
   // (WM_PARENTNOTIFY), and it may declare more items meanwhile.
   std::string itemName;
-  for (std::int32_t sequence = 1; FindItemBySequence(formName, sequence, itemName); ++sequence)
+  for (std::int32_t sequence = 1; FindItemBySequence(formName, sequence, itemName); ++sequence) {
     FX_FormCreateItem(dialog, formName, itemName);
+    const HWND control = FindItemDef(formName, itemName).control;
+    if (control) MakeAccessible(control, formName, itemName);
+  }
 
   FormDef form = FindWindowDef(formName);
   form.anchoredControls = FormControls(formName, true);

@@ -4,20 +4,48 @@
 namespace os {
 namespace {
 
-// comctl32 is loaded through the table, so that a test can refuse it.
-BOOL WINAPI LoadedInitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
-  const HMODULE module = table().LoadLibraryA("comctl32.dll");
-  if (!module) return FALSE;
+// A call of a library loaded through the table, so that a test can refuse the library;
+// null when the library or the call is missing.
+template <class Call>
+Call Loaded(const char* library, const char* name) {
+  const HMODULE module = table().LoadLibraryA(library);
+  if (!module) return nullptr;
   // GetProcAddress's type says nothing of the function's; its name says what it is.
-  const auto call = reinterpret_cast<decltype(&::InitCommonControlsEx)>(
-      reinterpret_cast<void*>(table().GetProcAddress(module, "InitCommonControlsEx")));
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(table().GetProcAddress(module, name)));
+}
+
+BOOL WINAPI LoadedInitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
+  const auto call =
+      Loaded<decltype(&::InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
   return call && call(controls);
 }
 
-UINT WINAPI FoundGetDpiForWindow(HWND window) {
-  const HMODULE module = table().GetModuleHandleA("user32.dll");
-  const auto call = reinterpret_cast<decltype(&::GetDpiForWindow)>(
-      reinterpret_cast<void*>(module ? table().GetProcAddress(module, "GetDpiForWindow") : nullptr));
+HRESULT WINAPI LoadedCreateStdAccessibleObject(HWND window, LONG object, REFIID iid,
+                                               void** accessible) {
+  const auto call =
+      Loaded<decltype(&::CreateStdAccessibleObject)>("oleacc.dll", "CreateStdAccessibleObject");
+  if (call) return call(window, object, iid, accessible);
+  if (accessible) *accessible = nullptr;
+  return E_NOTIMPL;
+}
+
+LRESULT WINAPI LoadedLresultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) {
+  const auto call = Loaded<decltype(&::LresultFromObject)>("oleacc.dll", "LresultFromObject");
+  return call ? call(iid, wParam, object) : static_cast<LRESULT>(E_NOTIMPL);
+}
+
+BSTR WINAPI LoadedSysAllocString(const OLECHAR* text) {
+  const auto call = Loaded<decltype(&::SysAllocString)>("oleaut32.dll", "SysAllocString");
+  return call ? call(text) : nullptr;
+}
+
+HRESULT WINAPI LoadedCoInitializeEx(void* reserved, DWORD model) {
+  const auto call = Loaded<decltype(&::CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+  return call ? call(reserved, model) : E_NOTIMPL;
+}
+
+UINT WINAPI LoadedGetDpiForWindow(HWND window) {
+  const auto call = Loaded<decltype(&::GetDpiForWindow)>("user32.dll", "GetDpiForWindow");
   return call ? call(window) : 0;
 }
 
@@ -26,8 +54,9 @@ Table MakeRealTable() {
 #define FENWIX_REAL_ENTRY(name) t.name = &::name;
   FENWIX_LINKED_CALLS(FENWIX_REAL_ENTRY)
 #undef FENWIX_REAL_ENTRY
-  t.InitCommonControlsEx = &LoadedInitCommonControlsEx;
-  t.GetDpiForWindow = &FoundGetDpiForWindow;
+#define FENWIX_LOADED_ENTRY(name) t.name = &Loaded##name;
+  FENWIX_LOADED_CALLS(FENWIX_LOADED_ENTRY)
+#undef FENWIX_LOADED_ENTRY
   return t;
 }
 

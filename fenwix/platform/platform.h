@@ -14,6 +14,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <utility>
 
@@ -41,7 +42,8 @@
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
   X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(OpenClipboard) X(GetDC)   \
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
-  X(SetWindowLongPtrW) X(CallWindowProcW) X(WindowFromDC)                                 \
+  X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
+  X(WindowFromDC)                                                                         \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
@@ -53,12 +55,16 @@
   X(IsDialogMessageW) X(DispatchMessageW) X(DialogBoxIndirectParamW)                        \
   X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW)
 
-// And the calls found at run time. comctl32's one call, whose real entry loads comctl32
-// the first time a form needs a status bar or a grid rather than with the program: loading
-// it costs memory and start-up time that a program whose forms have neither would pay for
-// nothing. Without comctl32 the call answers FALSE. GetDpiForWindow, which versions of
-// the platform before the per-monitor DPI lack: there it answers 0.
-#define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) X(InitCommonControlsEx) X(GetDpiForWindow)
+// And the calls of the libraries loaded when first needed rather than with the program:
+// loading them costs memory and start-up time that a program would pay for nothing when
+// its forms have no status bar or grid (comctl32), or when no screen reader ever asks
+// (oleacc, ole32 for the objects it hands over and oleaut32 for their texts). Without its
+// library a call answers FALSE, E_NOTIMPL or a null text. GetDpiForWindow, which versions
+// of the platform before the per-monitor DPI lack: there it answers 0.
+#define FENWIX_LOADED_CALLS(X)                                                              \
+  X(InitCommonControlsEx) X(CreateStdAccessibleObject) X(LresultFromObject) X(SysAllocString) \
+  X(CoInitializeEx) X(GetDpiForWindow)
+#define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) FENWIX_LOADED_CALLS(X)
 
 namespace os {
 

@@ -70,6 +70,7 @@ ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string
   item.value = property(fx::key::VALUE);
   item.button = UpperCase(property(fx::key::BUTTON));
   item.remark = property(fx::key::REMARK);
+  item.accName = property(fx::key::ACCNAME);
   item.format = property(fx::key::FORMAT);
   item.hAlign = HAlignFromText(property(fx::key::TXHPOS));
   item.vAlign = VAlignFromText(property(fx::key::TXVPOS));

@@ -86,6 +86,7 @@ struct ItemDef {
   std::uint8_t anchors = kDefaultAnchors;
   std::string button;
   std::string remark;
+  std::string accName;  // ACCNAME: what a screen reader reads, when the program names it
   std::string fieldType;
   HAlign hAlign = 0;
   VAlign vAlign = 0;

@@ -71,6 +71,7 @@ TEST_F(ItemSetTest, EveryKeyInAnyCaseChangesItsField) {
       {"LENGTH", "-5", [](const ItemDef& i) { return Int(i.length); }, "-5"},
       {"FORMAT", "dd/mm/yyyy", [](const ItemDef& i) { return i.format; }, "dd/mm/yyyy"},
       {"REMARK", "Aide", [](const ItemDef& i) { return i.remark; }, "Aide"},
+      {"ACCNAME", "Total", [](const ItemDef& i) { return i.accName; }, "Total"},
       {"NOTNULL", "T", [](const ItemDef& i) { return Int(i.notNull); }, "1"},
       {"EDIT", "true", [](const ItemDef& i) { return Int(i.edit); }, "1"},
       {"TXHPOS", "center", [](const ItemDef& i) { return Int(i.hAlign); }, "0"},

@@ -1,6 +1,6 @@
 // Owner-drawn items and edit fields painted on a real form: the colours, fonts, text
 // flags and rectangles each item is drawn with, watched at DrawTextA, the pixels on the
-// screen, the focus rectangle and the status bar.
+// screen, the focus rectangle and the status bar, and all of it in high contrast.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -202,6 +202,86 @@ TEST_F(FormPaintGui, FocusRectangleAndStatusBarFollowTheFocus) {
   const auto shot = test::CaptureClient(Dialog());
   EXPECT_EQ(FocusDots(*shot, 140, 80, face), 0) << "the key that lost the focus keeps its rectangle";
   EXPECT_GT(FocusDots(*shot, 140, 160, RGB(255, 0, 0)), 5) << "no rectangle on the focused key";
+}
+
+// The keyboard cues the window is told to hide, as Windows tells them until a key is
+// pressed; Wine keeps none and always answers 0.
+LRESULT WINAPI HideFocusCues(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_QUERYUISTATE) return UISF_HIDEFOCUS;
+  return os::real().SendMessageA(window, message, wParam, lParam);
+}
+
+TEST_F(FormPaintGui, TabShowsTheFocusRectangleUnlessTheCuesAreHidden) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  SetFocus(Control("key"));
+  test::PumpMessages();
+  test::TypeInLoop({VK_TAB}, Control("red"));
+  ASSERT_EQ(GetFocus(), Control("red")) << "Tab passes over the disabled key";
+  auto shot = test::CaptureClient(Dialog());
+  EXPECT_GT(FocusDots(*shot, 140, 160, RGB(255, 0, 0)), 5) << "no rectangle after Tab";
+  EXPECT_EQ(FocusDots(*shot, 140, 80, face), 0);
+
+  os::Override<decltype(&::SendMessageA)> hide(&os::Table::SendMessageA, HideFocusCues);
+  RepaintAll();
+  EXPECT_EQ(FocusDots(*test::CaptureClient(Dialog()), 140, 160, RGB(255, 0, 0)), 0)
+      << "a rectangle while the cues are hidden";
+}
+
+// High contrast as the user turns it on, with colours no program would declare.
+BOOL WINAPI HighContrastOn(UINT action, UINT size, PVOID parameter, UINT flags) {
+  if (action != SPI_GETHIGHCONTRAST)
+    return os::real().SystemParametersInfoA(action, size, parameter, flags);
+  static_cast<HIGHCONTRASTA*>(parameter)->dwFlags = HCF_HIGHCONTRASTON;
+  return TRUE;
+}
+const std::map<int, COLORREF> kScheme = {
+    {COLOR_WINDOW, RGB(0, 0, 0)},       {COLOR_WINDOWTEXT, RGB(255, 255, 0)},
+    {COLOR_BTNFACE, RGB(0, 0, 128)},    {COLOR_BTNTEXT, RGB(255, 255, 255)},
+    {COLOR_GRAYTEXT, RGB(0, 255, 0)},
+};
+DWORD WINAPI SchemeColor(int index) {
+  const auto found = kScheme.find(index);
+  return found != kScheme.end() ? found->second : os::real().GetSysColor(index);
+}
+
+TEST_F(FormPaintGui, HighContrastPaintsInTheSystemsColours) {
+  struct Expected {
+    const char* text;
+    int textColor, backColor;
+  };
+  const Expected cases[] = {
+      {"plain", COLOR_WINDOWTEXT, COLOR_WINDOW}, {"label", COLOR_WINDOWTEXT, COLOR_WINDOW},
+      {"key", COLOR_BTNTEXT, COLOR_BTNFACE},     {"red", COLOR_BTNTEXT, COLOR_BTNFACE},
+      {"Off", COLOR_GRAYTEXT, COLOR_BTNFACE},
+  };
+  const struct {
+    const char* what;
+    int x, y, color;
+  } probes[] = {
+      {"form background", 250, 250, COLOR_WINDOW},
+      {"label's own fill", 12, 52, COLOR_WINDOW},
+      {"solid border", 12, 155, COLOR_WINDOWTEXT},
+      {"red button's face", 143, 175, COLOR_BTNFACE},
+      {"edit field with its own colour", 115, 220, COLOR_WINDOW},
+  };
+  {
+    os::Override<decltype(&::SystemParametersInfoA)> contrast(&os::Table::SystemParametersInfoA,
+                                                              HighContrastOn);
+    os::Override<decltype(&::GetSysColor)> scheme(&os::Table::GetSysColor, SchemeColor);
+    RepaintAll();
+    for (const Expected& e : cases) {
+      EXPECT_EQ(drawn.count(e.text), 1u) << "\"" << e.text << "\" was not drawn";
+      EXPECT_EQ(drawn[e.text].text, kScheme.at(e.textColor)) << e.text << ": text colour";
+      EXPECT_EQ(drawn[e.text].back, kScheme.at(e.backColor)) << e.text << ": background";
+    }
+    const auto shot = test::CaptureClient(Dialog());
+    for (const auto& p : probes) {
+      EXPECT_EQ(shot->Pixel(p.x, p.y), kScheme.at(p.color))
+          << p.what << " at (" << p.x << ", " << p.y << "): got 0x" << std::hex
+          << shot->Pixel(p.x, p.y);
+    }
+  }
+  RepaintAll();  // the form's own colours again, for the tests after this one
 }
 
 TEST_F(FormPaintGui, RepaintsKeepTheGdiObjectsFlat) {

@@ -123,6 +123,7 @@ TEST_F(ItemAddTest, EveryPropertyIsConvertedWithItsFallback) {
       {"STATIC", "Value=a;VALUE=b", [](ItemDef& e) { e.value = "a"; }},
       {"BUTTON", "button=ok", [](ItemDef& e) { e.button = "OK"; }},
       {"EDIT", "remark=Saisir le Nom", [](ItemDef& e) { e.remark = "Saisir le Nom"; }},
+      {"BUTTON", "accname=Close the order", [](ItemDef& e) { e.accName = "Close the order"; }},
       {"EDIT", "type=date;format=dd/MM/yyyy",
        [](ItemDef& e) { e.fieldType = "DATE"; e.format = "dd/MM/yyyy"; }},
       {"EDIT", "type=currency;format=999.99",

@@ -20,7 +20,8 @@ inline std::string RecordText(const ItemDef& i) {
     << " textColor=" << i.textColor << " backBrush=" << i.backBrush
     << " textBrush=" << i.textBrush << " controlId=" << i.controlId << " x=" << i.x
     << " y=" << i.y << " width=" << i.width << " height=" << i.height << " button=" << i.button
-    << " remark=" << i.remark << " fieldType=" << i.fieldType << " hAlign=" << i.hAlign
+    << " remark=" << i.remark << " accName=" << i.accName << " fieldType=" << i.fieldType
+    << " hAlign=" << i.hAlign
     << " vAlign=" << i.vAlign << " fontName=" << i.fontName << " fontSize=" << i.fontSize
     << " fontBold=" << i.fontBold << " fontItalic=" << i.fontItalic
     << " fontUnderline=" << i.fontUnderline << " borderSize=" << i.borderSize
