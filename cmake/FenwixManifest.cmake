@@ -4,7 +4,7 @@
 # script lie beside this file, in the source tree and in the installed package alike.
 
 # A resource script is compiled by CMake's RC language (windres under mingw-w64), which
-# can only be enabled in file scope: here, when the package is found.
+# can only be enabled in file scope: here, as the library's build or find_package reads this file.
 get_property(fenwix_enabled_languages GLOBAL PROPERTY ENABLED_LANGUAGES)
 if(NOT "RC" IN_LIST fenwix_enabled_languages)
   enable_language(RC)
