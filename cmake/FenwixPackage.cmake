@@ -1,8 +1,9 @@
 # Installs the library as a CMake package: the public header, libfenwix.a, the message
-# database, the toolchain file of the library's target (32-bit or 64-bit Windows) and a
-# configuration that lets another mingw-w64 project write
+# database, the toolchain file of the library's target (32-bit or 64-bit Windows), the
+# programs' manifest and a configuration that lets another mingw-w64 project write
 #   find_package(Fenwix 1.0 REQUIRED)
 #   target_link_libraries(app PRIVATE Fenwix::fenwix)
+#   fenwix_add_manifest(app)
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -30,6 +31,10 @@ else()
   set(FENWIX_TOOLCHAIN_FILE mingw-i686.cmake)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/${FENWIX_TOOLCHAIN_FILE} DESTINATION ${FENWIX_CONFIG_DIR})
+# fenwix_add_manifest, with the manifest and the resource script it compiles into a program.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/FenwixManifest.cmake ${CMAKE_CURRENT_LIST_DIR}/fenwix.manifest
+              ${CMAKE_CURRENT_LIST_DIR}/fenwix_manifest.rc
+        DESTINATION ${FENWIX_CONFIG_DIR})
 install(EXPORT FenwixTargets NAMESPACE Fenwix:: DESTINATION ${FENWIX_CONFIG_DIR})
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/FenwixConfig.cmake.in

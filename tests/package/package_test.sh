@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Does what a user of the package does: builds the library alone from the source tree,
 # without its tests, installs it into a fresh prefix, then builds the consumer project
-# with nothing but the installed tree (its toolchain file and its package) and runs the
-# consumer under Wine. The toolchain file is the build tree's, for 32-bit or 64-bit Windows;
-# the package installs the same one.
+# with nothing but the installed tree (its toolchain file and its package), reads the
+# consumer's manifest back and runs the consumer under Wine. The toolchain file is the build
+# tree's, for 32-bit or 64-bit Windows; the package installs the same one.
 #   package_test.sh SOURCE_DIR TOOLCHAIN_FILE
 set -euo pipefail
 source_dir=$1
@@ -63,6 +63,7 @@ nm_tool=$(sed -n 's/^CMAKE_NM:FILEPATH=//p' "$work/consumer/CMakeCache.txt")
 if "$nm_tool" "$work/consumer/consumer.exe" 2>/dev/null | grep -q .; then
   fail "expected the consumer's Release build to carry no symbols"
 fi
+bash "$here/manifest_test.sh" "$work/consumer/consumer.exe" || fail "expected the consumer to carry the package's manifest"
 
 cd "$work/consumer"
 status=0
