@@ -44,8 +44,10 @@ HRESULT WINAPI LoadedCoInitializeEx(void* reserved, DWORD model) {
   return call ? call(reserved, model) : E_NOTIMPL;
 }
 
+// user32 is linked into every program; the call is looked up once, as every paint asks it.
 UINT WINAPI LoadedGetDpiForWindow(HWND window) {
-  const auto call = Loaded<decltype(&::GetDpiForWindow)>("user32.dll", "GetDpiForWindow");
+  static const auto call = reinterpret_cast<decltype(&::GetDpiForWindow)>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
   return call ? call(window) : 0;
 }
 
