@@ -105,6 +105,23 @@ TypedText StoreCell(Grid& grid, std::int32_t row, std::size_t column, const Type
   return old;
 }
 
+// The cell's rectangle in the list view, the row scrolled into view first.
+bool CellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
+  cell = {};
+  cell.top = column;
+  // The first column's bounds are the whole row's; its label is the cell.
+  cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  return os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                          reinterpret_cast<LPARAM>(&cell)) != 0;
+}
+
+// The edit field in the list view's font.
+void ShowListFont(HWND editor, HWND list) {
+  os::SendMessageA(editor, WM_SETFONT,
+                   static_cast<WPARAM>(os::SendMessageA(list, WM_GETFONT, 0, 0)), FALSE);
+}
+
 }  // namespace
 
 bool OpenGridEditor(const std::string& formName, const std::string& itemName, std::int32_t row,
@@ -119,14 +136,8 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
   if (column < 0) return false;
   grid->column = column;
 
-  RECT cell = {};
-  cell.top = column;
-  // The first column's bounds are the whole row's; its label is the cell.
-  cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
-  os::SendMessageA(item.control, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-  if (!os::SendMessageA(item.control, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
-                        reinterpret_cast<LPARAM>(&cell)))
-    return false;
+  RECT cell;
+  if (!CellRect(item.control, row, column, cell)) return false;
   const GridColumn& declared = grid->columns[static_cast<std::size_t>(column)];
   const DWORD align = declared.align == 1 ? ES_RIGHT : declared.align == 0 ? ES_CENTER : ES_LEFT;
   const HWND editor = CreateTextWindow(
@@ -141,7 +152,7 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
   grid->editor = editor;
   grid->editRow = row;
   grid->editColumn = column;
-  os::SendMessageA(editor, WM_SETFONT, static_cast<WPARAM>(os::SendMessageA(item.control, WM_GETFONT, 0, 0)), FALSE);
+  ShowListFont(editor, item.control);
   Subclass(editor, EditorKeys);
   if (typed) {
     os::SetFocus(editor);
@@ -152,6 +163,17 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
     os::SetFocus(editor);
   }
   return true;
+}
+
+void PlaceGridEditor(const std::string& formName, const std::string& itemName) {
+  const Grid* grid = FindGrid(formName, itemName);
+  const HWND list = FindItemDef(formName, itemName).control;
+  RECT cell;
+  if (!grid || !grid->editor || !list || !CellRect(list, grid->editRow, grid->editColumn, cell))
+    return;
+  ShowListFont(grid->editor, list);
+  os::MoveWindow(grid->editor, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top,
+                 TRUE);
 }
 
 bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit) {

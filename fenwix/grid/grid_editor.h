@@ -14,6 +14,10 @@
 bool OpenGridEditor(const std::string& formName, const std::string& itemName, std::int32_t row,
                     std::int32_t column, WPARAM typed);
 
+// The open edit field over its cell again, in the list view's font, after the columns or
+// the font changed; what was typed in it stays.
+void PlaceGridEditor(const std::string& formName, const std::string& itemName);
+
 // Commits (commit true) or cancels the open edit. A refused value keeps the edit open,
 // says why in the form's status bar and gives false.
 bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit);

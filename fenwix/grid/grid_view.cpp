@@ -92,6 +92,7 @@ void ScaleGridView(HWND list, const std::string& formName, const std::string& it
     const auto width = static_cast<int>(os::SendMessageA(list, LVM_GETCOLUMNWIDTH, i, 0));
     os::SendMessageA(list, LVM_SETCOLUMNWIDTH, i, os::MulDiv(width, newDpi, oldDpi));
   }
+  PlaceGridEditor(formName, itemName);
 }
 
 void ShowGridColors(const ItemDef& item) {

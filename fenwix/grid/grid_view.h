@@ -25,7 +25,7 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
 
 // The item's BKCOL and TXCOL on its list view.
 // The list view of a form whose DPI changed from oldDpi to newDpi: its font made again,
-// its columns' widths scaled.
+// its columns' widths scaled, an open edit field placed over its cell again.
 void ScaleGridView(HWND list, const std::string& formName, const std::string& itemName,
                    std::int32_t oldDpi, std::int32_t newDpi);
 

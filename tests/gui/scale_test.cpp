@@ -10,6 +10,8 @@
 #include "app/calc_form.h"
 #include "app/calc_layout.h"
 #include "fenwix/form/font_border.h"
+#include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_record.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -89,7 +91,7 @@ TEST_F(ScaleTest, ADpiChangePlacesTheFormAgainAndKeepsWhatTheUserTyped) {
     ASSERT_EQ(FX_FormItemAdd(form, "paid", "CHECKSYS", 3, 10, 40, 80, 20, ""), 0);
     ASSERT_EQ(FX_FormItemAdd(form, "lines", "DATAGRID", 4, 10, 70, 220, 100,
                              "ftname=Arial;ftsize=9"), 0);
-    ASSERT_EQ(FX_GridColumnAdd(form, "lines", "what", "title=What;width=100"), 0);
+    ASSERT_EQ(FX_GridColumnAdd(form, "lines", "what", "title=What;width=100;edit=true"), 0);
   }
   ASSERT_EQ(FX_FormCreate(inside, "edge=false;stbar=false", 10, 20, 260, 200, nullptr), 0);
   ASSERT_EQ(FX_FormCreate(framed, "stbar=false", 10, 20, 300, 260, nullptr), 0);
@@ -133,10 +135,22 @@ TEST_F(ScaleTest, ADpiChangePlacesTheFormAgainAndKeepsWhatTheUserTyped) {
   EXPECT_EQ(SendMessageA(grid, LVM_GETCOLUMNWIDTH, 0, 0), 150);
   EXPECT_NE(SendMessageA(grid, WM_GETFONT, 0, 0), gridFont) << "the grid's font is made again";
 
-  // The main window's change places it and the form inside it; the program still speaks
-  // 96-DPI pixels.
+  // The main window's change places it and the form inside it, with a cell being edited
+  // there; the program still speaks 96-DPI pixels.
+  ASSERT_EQ(FX_GridRowCountSet(inside, "lines", 3), 0);
+  ASSERT_TRUE(OpenGridEditor(inside, "lines", 2, 0, 0));
+  const HWND editor = FindGrid(inside, "lines")->editor;
+  SetWindowTextA(editor, "half typed");
   const HWND mainWindow = FindWindowDef(TheRegistry().MainWindowName).handle;
   SendMessageA(mainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+  RECT cell = {LVIR_LABEL, 0, 0, 0}, edited;
+  SendMessageA(FindItemDef(inside, "lines").control, LVM_GETSUBITEMRECT, 2,
+               reinterpret_cast<LPARAM>(&cell));
+  GetWindowRect(editor, &edited);
+  MapWindowPoints(nullptr, GetParent(editor), reinterpret_cast<POINT*>(&edited), 2);
+  EXPECT_EQ(test::Describe(edited), test::Describe(cell)) << "the edit stays over its cell";
+  GetWindowTextA(editor, text, sizeof text);
+  EXPECT_STREQ(text, "half typed");
   RECT main;
   GetWindowRect(mainWindow, &main);
   EXPECT_EQ(main.right - main.left, 900);
