@@ -53,7 +53,7 @@
   X(SendMessageW) X(RegisterClassExW) X(CreateWindowExW) X(SetWindowTextW)                  \
   X(GetWindowTextW) X(GetWindowTextLengthW) X(SetWindowsHookExW) X(GetMessageW)             \
   X(IsDialogMessageW) X(DispatchMessageW) X(DialogBoxIndirectParamW)                        \
-  X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW)
+  X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW) X(DefWindowProcW)
 
 // And the calls of the libraries loaded when first needed rather than with the program:
 // loading them costs memory and start-up time that a program would pay for nothing when

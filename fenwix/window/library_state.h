@@ -9,6 +9,8 @@ struct LibraryState {
   bool initialised = false;
   bool commonControls = false;  // comctl32 loaded and its classes registered
   HINSTANCE instance = nullptr;
+  // The program's procedure for its main window, which the library's own one calls.
+  WNDPROC mainProcedure = nullptr;
 };
 
 LibraryState& TheLibrary();

@@ -11,6 +11,7 @@
 #include "fenwix/text/encoding.h"
 #include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
+#include "fenwix/window/window_messages.h"
 
 namespace {
 
@@ -26,8 +27,39 @@ WindowClass MainWindowClass(WNDPROC procedure, HBRUSH background) {
   return windowClass;
 }
 
-// The class of the program's procedure, named as the window, and the window. In UTF-8
-// mode both are Unicode: the procedure gets the wide forms of the messages with a text.
+// The library's procedure in front of the program's: every message goes to the program's,
+// and a change of DPI then moves the window to the platform's rectangle for it and places
+// the forms inside it again. Of the kind of the window: Unicode in UTF-8 mode.
+template <bool kWide>
+LRESULT CALLBACK MainWindowProcIntl(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC program = TheLibrary().mainProcedure;
+  const LRESULT answer =
+      !program ? (kWide ? os::DefWindowProcW(window, message, wParam, lParam)
+                        : os::DefWindowProcA(window, message, wParam, lParam))
+      : kWide  ? os::CallWindowProcW(program, window, message, wParam, lParam)
+               : os::CallWindowProcA(program, window, message, wParam, lParam);
+  if (message == WM_DPICHANGED) {
+    // An exception cannot unwind through the platform's frames.
+    try {
+      MainWindowDpiChanged(window, reinterpret_cast<const RECT*>(lParam));
+    } catch (...) {
+    }
+  }
+  return answer;
+}
+
+// The library's procedure put in front of the window's own, the program's.
+void WatchMainWindow(HWND window, bool wide) {
+  const auto own = reinterpret_cast<LONG_PTR>(wide ? &MainWindowProcIntl<true>
+                                                   : &MainWindowProcIntl<false>);
+  const LONG_PTR program = wide ? os::SetWindowLongPtrW(window, GWLP_WNDPROC, own)
+                                : os::SetWindowLongPtrA(window, GWLP_WNDPROC, own);
+  TheLibrary().mainProcedure = reinterpret_cast<WNDPROC>(program);
+}
+
+// The class of the program's procedure, named as the window, and the window, with the
+// library's procedure in front of the program's. In UTF-8 mode both are Unicode: the
+// procedure gets the wide forms of the messages with a text.
 ErrorCode MakeMainWindow(const std::string& name, WNDPROC procedure, HBRUSH background,
                          HWND& window) {
   const HINSTANCE instance = TheLibrary().instance;
@@ -48,7 +80,9 @@ ErrorCode MakeMainWindow(const std::string& name, WNDPROC procedure, HBRUSH back
                                  kDefault, kDefault, kDefault, nullptr, nullptr, instance,
                                  nullptr);
   }
-  return window ? 0 : Reported(1001);
+  if (!window) return Reported(1001);
+  WatchMainWindow(window, Utf8Text());
+  return 0;
 }
 
 }  // namespace

@@ -82,9 +82,6 @@ ErrorCode FX_WindowMessageAuto(UINT message, WPARAM wParam) {
     case WM_SETFOCUS:
       if (window.handle) Focused(window);
       return 0;
-    case WM_DPICHANGED:
-      MainWindowDpiChanged(FindWindowDef(TheRegistry().MainWindowName));
-      return 0;
     default:
       return 0;
   }

@@ -39,12 +39,17 @@ ErrorCode FX_WindowTitleSet(std::string name, std::string title) {
   return 0;
 }
 
-void MainWindowDpiChanged(const WindowDef& window) {
+void MainWindowDpiChanged(HWND handle, const RECT* suggested) {
+  const WindowDef window = FindWindowDef(TheRegistry().MainWindowName);
   RECT shown;
-  if (!window.handle || !os::GetWindowRect(window.handle, &shown)) return;
-  const std::int32_t dpi = WindowDpi(window.handle);
-  os::MoveWindow(window.handle, shown.left, shown.top, ScaledLength(window.width, dpi),
-                 ScaledLength(window.height, dpi), TRUE);
+  if (!handle || handle != window.handle || !os::GetWindowRect(handle, &shown)) return;
+  const std::int32_t dpi = WindowDpi(handle);
+  if (suggested)
+    os::MoveWindow(handle, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, TRUE);
+  else
+    os::MoveWindow(handle, shown.left, shown.top, ScaledLength(window.width, dpi),
+                   ScaledLength(window.height, dpi), TRUE);
   // The forms inside it follow; the platform may tell them too, and a form already at its
   // window's DPI does nothing. Listed first: a form's callback may open or close forms.
   std::vector<HWND> forms;

@@ -142,7 +142,9 @@ TEST_F(ScaleTest, ADpiChangePlacesTheFormAgainAndKeepsWhatTheUserTyped) {
   const HWND editor = FindGrid(inside, "lines")->editor;
   SetWindowTextA(editor, "half typed");
   const HWND mainWindow = FindWindowDef(TheRegistry().MainWindowName).handle;
-  SendMessageA(mainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+  RECT platforms = {40, 30, 940, 790};
+  SendMessageA(mainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&platforms));
   RECT cell = {LVIR_LABEL, 0, 0, 0}, edited;
   SendMessageA(FindItemDef(inside, "lines").control, LVM_GETSUBITEMRECT, 2,
                reinterpret_cast<LPARAM>(&cell));
@@ -153,7 +155,7 @@ TEST_F(ScaleTest, ADpiChangePlacesTheFormAgainAndKeepsWhatTheUserTyped) {
   EXPECT_STREQ(text, "half typed");
   RECT main;
   GetWindowRect(mainWindow, &main);
-  EXPECT_EQ(main.right - main.left, 900);
+  EXPECT_EQ(test::Describe(main), test::Describe(platforms)) << "the platform's rectangle";
   ExpectScaled(FindWindowDef(inside).handle, 20, 10, 260, 200, "form inside the main window");
   ExpectScaled(FindItemDef(inside, "label").control, 10, 10, 60, 20, "label inside");
   ASSERT_EQ(FX_WindowMove(inside, 30, 40, 200, 150), 0);
