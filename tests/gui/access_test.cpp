@@ -44,12 +44,7 @@ Heard Ask(HWND control) {
   return heard;
 }
 
-struct Declared {
-  const char* name;
-  const char* type;
-  int x, y, width, height;
-  const char* properties;
-};
+using Declared = test::DeclaredItem;
 // Fields on the right have no label of their own: a control or nothing lies between them
 // and the labels on the left.
 const Declared kItems[] = {

@@ -40,12 +40,7 @@ BOOL WINAPI WatchFocus(HDC dc, const RECT* rect) {
   return os::real().DrawFocusRect(dc, rect);
 }
 
-struct Declared {
-  const char* name;
-  const char* type;
-  int x, y, width, height;
-  const char* properties;
-};
+using Declared = test::DeclaredItem;
 const Declared kItems[] = {
     {"plain", fx::item::STATIC, 10, 10, 120, 30, "value=plain"},
     {"label", fx::item::STATIC, 10, 50, 120, 30,

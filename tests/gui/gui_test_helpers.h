@@ -32,6 +32,14 @@ inline void RestartLibrary() {
   RecordedMessageBoxes().clear();
 }
 
+// An item as a test table declares it.
+struct DeclaredItem {
+  const char* name;
+  const char* type;
+  int x, y, width, height;
+  const char* properties;
+};
+
 // A window name not used before in this process.
 inline std::string NewName(const char* stem) {
   static int counter = 0;
