@@ -8,6 +8,18 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
+namespace {
+
+// Whether the key may change the name a screen reader gives the item: its own, a label's or
+// a button's text, a remark. A reader that hears of it reads the name again, so that a
+// result shown in a label is spoken.
+bool NamesTheItem(const std::string& key, const ItemDef& item) {
+  if (key == fx::key::ACCNAME || key == fx::key::REMARK) return true;
+  return key == fx::key::VALUE && (item.type == fx::item::STATIC || item.type == fx::item::BUTTON);
+}
+
+}  // namespace
+
 ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string key,
                          std::string value) {
   ItemDef item = FindItemDef(formName, itemName);
@@ -26,6 +38,8 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
     rule->apply(item, value);
   }
   StoreItemDef(ItemKey(formName, itemName), item);
+  if (item.control && NamesTheItem(rule->key, item))
+    os::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, item.control, OBJID_CLIENT, CHILDID_SELF);
   return FX_FormItemRedrawIntl(formName, itemName);
 }
 

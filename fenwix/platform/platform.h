@@ -43,7 +43,7 @@
   X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(OpenClipboard) X(GetDC)   \
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
-  X(WindowFromDC)                                                                         \
+  X(WindowFromDC) X(NotifyWinEvent)                                                       \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the

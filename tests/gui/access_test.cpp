@@ -6,6 +6,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <vector>
 
 #include "app/calc_callback.h"
 #include "app/calc_form.h"
@@ -66,6 +67,13 @@ const Declared kItems[] = {
     {"Apply", fx::item::BUTTONSYS, 370, 160, 80, 30, ""},
 };
 
+// The controls a screen reader was told had a new name.
+std::vector<HWND> renamed;
+VOID WINAPI RecordRenamed(DWORD event, HWND window, LONG object, LONG child) {
+  if (event == EVENT_OBJECT_NAMECHANGE && object == OBJID_CLIENT && child == CHILDID_SELF)
+    renamed.push_back(window);
+}
+
 class AccessGui : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -114,11 +122,14 @@ TEST_F(AccessGui, EachControlIsNamedInOrderAndPaintedOnesHaveTheirRoles) {
                                     << ", got 0x" << heard.role;
     }
   }
-  // The name follows the record, changed at run time.
+  // The name follows the record, changed at run time, and a reader hears that it changed.
+  os::Override<decltype(&::NotifyWinEvent)> heard(&os::Table::NotifyWinEvent, RecordRenamed);
   ASSERT_EQ(FX_FormItemSet("order", "customerLabel", fx::key::VALUE, "Client"), 0);
   EXPECT_EQ(Ask(Control("customer")).name, "Client");
+  ASSERT_EQ(FX_FormItemSet("order", "customer", fx::key::TXCOL, "red"), 0);
   ASSERT_EQ(FX_FormItemSet("order", "customer", fx::key::ACCNAME, "Buyer"), 0);
   EXPECT_EQ(Ask(Control("customer")).name, "Buyer");
+  EXPECT_EQ(renamed, (std::vector<HWND>{Control("customerLabel"), Control("customer")}));
   EXPECT_EQ(FX_FormItemGet("order", "customer", fx::key::ACCNAME), "Buyer");
   ASSERT_EQ(FX_FormItemSet("order", "customerLabel", fx::key::VALUE, "Customer"), 0);
   ASSERT_EQ(FX_FormItemSet("order", "customer", fx::key::ACCNAME, ""), 0);
