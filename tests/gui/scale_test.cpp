@@ -158,6 +158,9 @@ TEST_F(ScaleTest, ADpiChangePlacesTheFormAgainAndKeepsWhatTheUserTyped) {
   EXPECT_EQ(test::Describe(main), test::Describe(platforms)) << "the platform's rectangle";
   ExpectScaled(FindWindowDef(inside).handle, 20, 10, 260, 200, "form inside the main window");
   ExpectScaled(FindItemDef(inside, "label").control, 10, 10, 60, 20, "label inside");
+  // A place outside the main window keeps the form's own, the one it was created at.
+  ASSERT_EQ(FX_WindowMove(inside, -1, -1, 260, 200), 0);
+  ExpectScaled(FindWindowDef(inside).handle, 20, 10, 260, 200, "form kept at its place");
   ASSERT_EQ(FX_WindowMove(inside, 30, 40, 200, 150), 0);
   ExpectScaled(FindWindowDef(inside).handle, 30, 40, 200, 150, "form moved");
   EXPECT_TRUE(test::Reports().empty());
