@@ -196,13 +196,23 @@ std::string FX_FormItemGet(std::string formName, std::string itemName, std::stri
 
 // Closes an open form as its close box does: its "BEFORE" sees the close command and may
 // refuse it. The reason ("CLOSE" when empty) is what FX_FormCloseReason then gives. 27 when
-// the form refused, 4 for a form that is not open; neither shows a message box.
+// the form refused, 4 for a form that is not open; neither shows a message box. The reason
+// "OK" first brings in what the user is typing, as FX_FormCommit does: a refused text
+// keeps the form open, and its validation code is the result.
 ErrorCode FX_FormClose(std::string formName, std::string reason);
 // The check that OK makes before it closes a form, for the program's own buttons ("Add",
 // "Save"): 0 when every reachable field is acceptable; otherwise the focus goes to the
 // first failing field in sequence order, the status bar shows its message at once, and
 // the result is that field's validation code (non-zero). 4 for a form that is not open.
 ErrorCode FX_FormCheck(std::string formName);
+// Brings in what the user is typing, without checking the other fields: the focused
+// field is left as a Tab would leave it (its text checked, written back in its normal
+// form, ITEMCHG and ITEMEXIT raised) while it keeps the focus, and a grid's open edit is
+// committed. 0 when everything was taken; the refusing field's or cell's validation code
+// when something was refused (the focus stays there and the status bar says why); 4 for a
+// form that is not open. Call it before saving from outside the form (a menu, the main
+// window's close, a timer). FX_FormCheck and OK commit first in the same way.
+ErrorCode FX_FormCommit(std::string formName);
 // Puts a text of the program's own into the form's status bar, until the library shows
 // a field's remark or message there at the next focus change. 4, without a message box,
 // for a form that is not open or has no status bar.

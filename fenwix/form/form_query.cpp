@@ -26,6 +26,11 @@ std::string ItemValue(const std::string& formName, const std::string& itemName,
     return ControlText(item.control);
   if (item.control && rule->key == fx::key::CHECK && item.type == fx::item::CHECKSYS)
     return os::SendMessageA(item.control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "TRUE" : "FALSE";
+  // After the close, what the form showed at that moment.
+  if (!item.control && item.keepsShown && rule->key == fx::key::VALUE && ShowsTypedText(item))
+    return item.shownText;
+  if (!item.control && item.keepsShown && rule->key == fx::key::CHECK)
+    return item.shownCheck ? "TRUE" : "FALSE";
   return rule->read(item);
 }
 

@@ -63,6 +63,7 @@ void ShowVisible(const ItemDef& item) {
 // what it then holds with this value, not with what it held before.
 void ApplyValue(ItemDef& item, const std::string& value) {
   item.value = value;
+  item.keepsShown = false;
   if (HasControl(item) && ShowsTypedText(item)) item.currentText = value;
 }
 
@@ -86,6 +87,7 @@ bool IsCheckBox(const ItemDef& item) {
 
 void ApplyCheck(ItemDef& item, const std::string& value) {
   item.check = IsTrueText(value);
+  item.keepsShown = false;
   if (IsCheckBox(item)) item.checkState = item.check;
 }
 

@@ -3,9 +3,11 @@
 #include "fenwix/formproc/form_close.h"
 
 #include "fenwix/error/reported.h"
+#include "fenwix/form/item_keys.h"
 #include "fenwix/formproc/form_background.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/window_text.h"
 #include "fenwix/window/form_life.h"
 
 namespace {
@@ -28,6 +30,24 @@ void ForgetItemHandles(const std::string& formName) {
 }
 
 }  // namespace
+
+void KeepShownValues(const std::string& formName) {
+  for (const std::string& itemName : FormItemNames(formName)) {
+    ItemDef item = FindItemDef(formName, itemName);
+    if (!item.control && !item.keepsShown) continue;
+    if (!item.control) {
+      item.keepsShown = false;  // it showed nothing this time
+    } else if (ShowsTypedText(item)) {
+      item.shownText = ControlText(item.control);
+    } else if (item.type == fx::item::CHECKSYS) {
+      item.shownCheck = os::SendMessageA(item.control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    } else {
+      continue;
+    }
+    item.keepsShown = item.control != nullptr;
+    StoreItemDef(ItemKey(formName, itemName), item);
+  }
+}
 
 INT_PTR FormClose(HWND dialog, const std::string& formName) {
   FormDef form = FindWindowDef(formName);

@@ -20,6 +20,11 @@ INT_PTR FormClose(HWND dialog, const std::string& formName);
 // was. False when the form is still open afterwards.
 bool CloseWithReason(HWND dialog, const std::string& formName, const std::string& reason);
 
+// The form's dialog is being destroyed (WM_DESTROY), its controls not yet: each field's
+// text and each check box's tick are kept in the item's record, for the program to read
+// after the close until the form is created again.
+void KeepShownValues(const std::string& formName);
+
 // The form's dialog is being destroyed (WM_NCDESTROY), by its close or with the main
 // window: the brushes of the form and its items are released, their handles forgotten,
 // and the form is closed.

@@ -1,5 +1,5 @@
 // What a program does to an open form from its own code: close it as its close box
-// would, check it as OK would, and put its own text in the form's status bar. A form that
+// would, bring in what the user is typing, check it as OK would, and put its own text in the form's status bar. A form that
 // is not open gives 4 without a message box: a program may well ask this of a form the
 // user has just closed.
 #include "fenwix/error/error_context.h"
@@ -8,6 +8,7 @@
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/formproc/form_events.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/props/property_string.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
 #include "fenwix/window/form_life.h"
@@ -28,19 +29,30 @@ ErrorCode FX_FormClose(std::string formName, std::string reason) {
   SaveErrorContext();
   SetErrorContext(formName, "FX_FormClose");
   const FormDef form = OpenForm(formName);
-  if (!form.handle) return 4;
+  ErrorCode code = form.handle ? 0 : 4;
+  // A close that accepts the form first brings in what the user is typing, as OK does:
+  // a refused text keeps the form open, with the refusal's code.
+  if (code == 0 && UpperCase(reason) == fx::word::OK) code = CommitForm(formName);
   // The form's "BEFORE" may refuse the close, as for its close box; the reason recorded
   // then stays what it was, and the program is told.
-  const bool closed = CloseWithReason(form.handle, formName, reason.empty() ? kCloseReason : reason);
+  if (code == 0 && !CloseWithReason(form.handle, formName, reason.empty() ? kCloseReason : reason))
+    code = 27;
   RestoreErrorContext();
-  return closed ? 0 : 27;
+  return code;
 }
 
 ErrorCode FX_FormCheck(std::string formName) {
   SaveErrorContext();
   SetErrorContext(formName, "FX_FormCheck");
-  if (!OpenForm(formName).handle) return 4;
-  const ErrorCode code = CheckForm(formName);
+  const ErrorCode code = OpenForm(formName).handle ? CommitAndCheckForm(formName) : 4;
+  RestoreErrorContext();
+  return code;
+}
+
+ErrorCode FX_FormCommit(std::string formName) {
+  SaveErrorContext();
+  SetErrorContext(formName, "FX_FormCommit");
+  const ErrorCode code = OpenForm(formName).handle ? CommitForm(formName) : 4;
   RestoreErrorContext();
   return code;
 }

@@ -8,10 +8,12 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_close.h"
+#include "fenwix/grid/grid_editor.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/form_keys.h"
 #include "fenwix/window/form_life.h"
 
 namespace {
@@ -32,6 +34,15 @@ class FocusReturn {
  private:
   std::string saved_;
 };
+
+// The field whose exit a commit has given while it keeps the focus, with the text it was
+// left with: when the focus then leaves it with that text unchanged, the exit has been
+// given already and is not given twice.
+struct CommittedExit {
+  std::string itemKey;
+  std::string text;
+};
+CommittedExit committedExit;
 
 bool IsTypedField(const ItemDef& item) {
   return item.fieldType == fx::field::STRING || item.fieldType == fx::field::DATE ||
@@ -70,14 +81,17 @@ HWND RoleButton(const std::string& formName, const char* role) {
   return nullptr;
 }
 
-// An OK or CANCEL button records its role and closes the form through the same path as
-// the close box, so the application sees the close command too. OK first checks every
-// field: a form is not accepted with a required field empty or an impossible date or
-// amount, whether or not the user ever went into that field.
+// An OK or CANCEL button, or the key that presses it, records its role and closes the
+// form. The program has seen the command that pressed it and could refuse it there: no
+// second close command follows. OK first brings in what the user is typing and checks
+// every field: a form is not accepted with a required field empty or an impossible date
+// or amount, whether or not the user ever went into that field.
 INT_PTR CloseByButton(HWND dialog, const std::string& formName, const std::string& reason) {
-  if (reason == fx::word::OK && CheckForm(formName) != 0) return 1;
-  CloseWithReason(dialog, formName, reason);
-  return 1;
+  if (reason == fx::word::OK && CommitAndCheckForm(formName) != 0) return 1;
+  FormDef form = FindWindowDef(formName);
+  form.closeReason = reason;
+  StoreWindowDef(formName, form);
+  return FormClose(dialog, formName);
 }
 
 INT_PTR Click(const EventMessage& message, const FormDef& form, const std::string& itemName,
@@ -104,6 +118,7 @@ INT_PTR Click(const EventMessage& message, const FormDef& form, const std::strin
 }
 
 INT_PTR Focus(const FormDef& form, const std::string& itemName) {
+  committedExit = CommittedExit();
   const ItemDef item = FindItemDef(form.name, itemName);
   RememberFocus(form.name, item.control);
   ShowStatus(form, form.statusText.empty() ? item.remark : form.statusText);
@@ -147,7 +162,40 @@ INT_PTR Exit(const EventMessage& message, const std::string& formName,
   return 1;
 }
 
+// The exit of a field that keeps the focus: what leaving it would do, and the refusal's
+// code when its text cannot stay (the status bar says why).
+ErrorCode CommitField(HWND dialog, const std::string& formName, const std::string& fieldName) {
+  const ItemDef field = FindItemDef(formName, fieldName);
+  const std::string itemKey = ItemKey(formName, fieldName);
+  if (committedExit.itemKey == itemKey && committedExit.text == ControlText(field.control))
+    return 0;
+  const WORD notification = field.type == fx::item::COMBOSYS ? CBN_KILLFOCUS : EN_KILLFOCUS;
+  Exit({dialog, WM_COMMAND, MAKEWPARAM(field.controlId, notification),
+        reinterpret_cast<LPARAM>(field.control)},
+       formName, fieldName);
+  const ItemDef left = FindItemDef(formName, fieldName);
+  if (!left.control) return 0;
+  const std::string shown = ControlText(left.control);
+  const ErrorCode code = RefusalOf(left, shown).code;
+  if (code != 0) return code;
+  // Typing on from here changes the text again, and leaving it then is an exit of its own.
+  committedExit = CommittedExit{itemKey, shown};
+  TheFocusSnapshot() = FocusSnapshot{left.currentText, left.checkState};
+  return 0;
+}
+
 }  // namespace
+
+ErrorCode CommitForm(const std::string& formName) {
+  const FormDef form = FindWindowDef(formName);
+  const std::string fieldName = FocusedItemName(formName, form.handle, os::GetFocus());
+  if (!fieldName.empty() && IsTypedField(FindItemDef(formName, fieldName)) &&
+      IsFormOnScreen(form)) {
+    const ErrorCode code = CommitField(form.handle, formName, fieldName);
+    if (code != 0) return code;
+  }
+  return CommitGridEdits(formName);
+}
 
 ErrorCode CheckForm(const std::string& formName) {
   for (const std::string& fieldName : ReachableFields(formName)) {
@@ -165,6 +213,12 @@ ErrorCode CheckForm(const std::string& formName) {
     return refusal.code;
   }
   return 0;
+}
+
+ErrorCode CommitAndCheckForm(const std::string& formName) {
+  const ErrorCode committed = CommitForm(formName);
+  const ErrorCode checked = CheckForm(formName);
+  return checked != 0 ? checked : committed;
 }
 
 INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam) {
@@ -199,6 +253,11 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
         if (!IsFormOnScreen(form) ||
             (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName)))
           return 1;
+        if (notification != CBN_SELCHANGE && committedExit.itemKey == ItemKey(formName, itemName)) {
+          const bool given = committedExit.text == ControlText(FindItemDef(formName, itemName).control);
+          committedExit = CommittedExit();
+          if (given) return 1;
+        }
         return Exit(message, formName, itemName);
       default:
         break;
@@ -207,27 +266,27 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
   return FormDialogCommand(dialog, formName, wParam);
 }
 
+INT_PTR FormDefaultButton(HWND dialog, const std::string& formName) {
+  if (!FindWindowDef(formName).windowsKeys) return 0;
+  const HWND ok = RoleButton(formName, fx::word::OK);
+  if (!ok) return 0;
+  const ItemDef item = FindItemDef(formName, FindItemNameByControl(formName, ok));
+  os::SetWindowLongPtrA(dialog, DWLP_MSGRESULT,
+                        MAKELONG(static_cast<WORD>(item.controlId), DC_HASDEFID));
+  return 1;
+}
+
 INT_PTR FormDialogCommand(HWND dialog, const std::string& formName, WPARAM command) {
   const bool windowsKeys = FindWindowDef(formName).windowsKeys;
   if (command == IDOK) {
-    // The dialog manager sends IDOK for the Return key (an open combo list keeps it): the
-    // form's OK button, with its check, for a form with the keys of Windows; else move on
-    // instead of closing.
-    if (!os::GetKeyState(VK_RETURN)) return 1;
-    if (!windowsKeys) {
-      os::PostMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
-      return 1;
-    }
-    // Pressed as a click presses it: the field being typed in is left first, its text
-    // checked and recorded, and its events raised.
-    const HWND ok = RoleButton(formName, fx::word::OK);
-    if (!ok) return 1;
-    os::SetFocus(ok);
-    if (IsFormOnScreen(FindWindowDef(formName))) CloseByButton(dialog, formName, fx::word::OK);
+    // The dialog manager sends IDOK for the Return key (an open combo list keeps it) when
+    // the form names no default button; a form with the keys of Windows names its OK
+    // button, whose click Return then is. Otherwise Return moves on instead of closing.
+    if (!windowsKeys && DialogKeyUnderWay(VK_RETURN)) os::PostMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
     return 1;
   }
   // Escape's IDCANCEL: the CANCEL button's close, even for a form that has no such button.
-  if (command == IDCANCEL && windowsKeys && os::GetKeyState(VK_ESCAPE))
+  if (command == IDCANCEL && windowsKeys && DialogKeyUnderWay(VK_ESCAPE))
     return CloseByButton(dialog, formName, fx::word::CANCEL);
   if (command == SC_CLOSE) return FormClose(dialog, formName);
   return 0;

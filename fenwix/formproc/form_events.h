@@ -16,10 +16,25 @@
 // status bar says why, and the result is that field's validation code.
 ErrorCode CheckForm(const std::string& formName);
 
+// Brings in what the user is typing, as leaving it would, without checking the other
+// fields: the focused field's exit (given once: leaving it afterwards with the same text
+// gives none) and every grid's open edit. 0 when all was taken; else the refusing field's
+// or cell's validation code, the focus staying there and the status bar saying why.
+ErrorCode CommitForm(const std::string& formName);
+
+// What OK and FX_FormCheck do before they accept a form: the commit, then the check of
+// every field, whose first refusal in sequence order comes before the commit's own.
+ErrorCode CommitAndCheckForm(const std::string& formName);
+
+// DM_GETDEFID: a form with the keys of Windows names its OK button the default, so that
+// the dialog manager makes Return a click on it. 0 when the form names none.
+INT_PTR FormDefaultButton(HWND dialog, const std::string& formName);
+
 INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPARAM lParam);
 
-// Shared by WM_COMMAND and WM_SYSCOMMAND: Return moves to the next control, SC_CLOSE
-// closes the form, anything else (Escape's IDCANCEL included) is left alone.
+// Shared by WM_COMMAND, WM_SYSCOMMAND and WM_CLOSE: Return moves to the next control,
+// Escape presses CANCEL on a form with the keys of Windows, SC_CLOSE closes the form,
+// anything else is left alone.
 INT_PTR FormDialogCommand(HWND dialog, const std::string& formName, WPARAM command);
 
 #endif

@@ -59,6 +59,12 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
     case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);
+    case DM_GETDEFID: return FormDefaultButton(dialog, formName);
+    // A WM_CLOSE (a program's, the task list's) is the close box's command.
+    case WM_CLOSE: return FormDialogCommand(dialog, formName, SC_CLOSE);
+    // The controls are still there: what they show is what the program reads once the
+    // form has closed, by whichever route.
+    case WM_DESTROY: KeepShownValues(formName); return 0;
     case WM_NOTIFY: {
       NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
       const std::string from = header ? FindItemNameByControl(formName, header->hwndFrom) : "";

@@ -224,3 +224,14 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
 void EndGridEdit(const std::string& formName, const std::string& itemName) {
   if (!CloseGridEditor(formName, itemName, true)) CloseGridEditor(formName, itemName, false);
 }
+
+ErrorCode CommitGridEdits(const std::string& formName) {
+  for (const std::string& itemName : FormItemNames(formName)) {
+    const Grid* grid = FindGrid(formName, itemName);
+    if (!grid || !grid->editor || grid->editRow >= grid->rows) continue;
+    const GridColumn& column = grid->columns[static_cast<std::size_t>(grid->editColumn)];
+    const ErrorCode code = ReadCell(column, ControlText(grid->editor)).code;
+    if (!CloseGridEditor(formName, itemName, true)) return code;
+  }
+  return 0;
+}

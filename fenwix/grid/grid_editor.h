@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fenwix/fenwix.h"
+
 // Opens the edit field over the cell, or over the row's first editable cell when that
 // one is not, with the cell's text; a typed character (not 0) replaces the text. False
 // when the row has no cell the user may edit.
@@ -21,6 +23,10 @@ void PlaceGridEditor(const std::string& formName, const std::string& itemName);
 // Commits (commit true) or cancels the open edit. A refused value keeps the edit open,
 // says why in the form's status bar and gives false.
 bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit);
+
+// Commits the open edit of every grid of the form: 0 when each value was accepted, else
+// the refused cell's validation code, its edit staying open and the status bar saying why.
+ErrorCode CommitGridEdits(const std::string& formName);
 
 // Ends the open edit before the rows move: committed when its value is accepted, else
 // cancelled.

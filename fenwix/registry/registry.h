@@ -99,6 +99,12 @@ struct ItemDef {
   std::string properties;  // the property string as declared
   bool checkState = false;
   std::string currentText;  // the text recorded at the last exit from the field
+  // What a field's control or a check box showed when its form last closed, which the
+  // program reads while the form has no dialog; forgotten when the form is created again
+  // or the program sets the value.
+  bool keepsShown = false;
+  std::string shownText;
+  bool shownCheck = false;
   CurrencyFormatState currency;
   DateValue date;
 };

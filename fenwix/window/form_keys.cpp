@@ -13,30 +13,44 @@ bool IsKeyMessage(UINT message) {
   return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR;
 }
 
-// The item whose control has the focus: the window itself, or the control that holds it,
-// as a combo box holds its edit field. Empty for the dialog itself.
-std::string FocusedItemName(const std::string& formName, HWND dialog, HWND focus) {
-  for (HWND window = focus; window && window != dialog; window = os::GetParent(window)) {
-    std::string itemName = FindItemNameByControl(formName, window);
-    if (!itemName.empty()) return itemName;
-  }
-  return std::string();
-}
+// The key message the dialog manager is working on, or null.
+const MSG* dialogKey = nullptr;
 
 // One hook for the thread, however deeply modal forms nest: a second one would offer
 // every key twice.
 HHOOK modalHook = nullptr;
 int modalDepth = 0;
 
+bool IsDialogKey(const MSG& message) {
+  return message.message == WM_KEYDOWN &&
+         (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
+}
+
 LRESULT CALLBACK ModalKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-  const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-  if (code == MSGF_DIALOGBOX && IsKeyMessage(message.message) &&
-      KeyTakenByForm(FormHoldingWindow(message.hwnd), message))
-    return 1;
+  MSG& message = *reinterpret_cast<MSG*>(lParam);
+  // The dialog manager handed a key here asks this filter again: it was offered already.
+  if (code == MSGF_DIALOGBOX && !dialogKey && IsKeyMessage(message.message)) {
+    const std::string formName = FormHoldingWindow(message.hwnd);
+    if (KeyTakenByForm(formName, message)) return 1;
+    // The modal loop would hand Return and Escape to its dialog manager with nothing to
+    // tell their commands by: they are handed to it here, as the library's loop does.
+    if (IsDialogKey(message) && !formName.empty() &&
+        DialogManagerTook(FindWindowDef(formName).handle, message))
+      return 1;
+  }
   return os::CallNextHookEx(modalHook, code, wParam, lParam);
 }
 
 }  // namespace
+
+std::string FocusedItemName(const std::string& formName, HWND dialog, HWND focus) {
+  if (!dialog || !focus || (focus != dialog && !os::IsChild(dialog, focus))) return std::string();
+  for (HWND window = focus; window && window != dialog; window = os::GetParent(window)) {
+    std::string itemName = FindItemNameByControl(formName, window);
+    if (!itemName.empty()) return itemName;
+  }
+  return std::string();
+}
 
 std::string FormHoldingWindow(HWND window) {
   if (!window) return std::string();
@@ -56,6 +70,20 @@ bool KeyTakenByForm(const std::string& formName, const MSG& message) {
   const std::string itemName = FocusedItemName(formName, form.handle, message.hwnd);
   return RaiseEvent(form, itemName, fx::event::ITEMKEY,
                     {form.handle, message.message, message.wParam, message.lParam}) != 0;
+}
+
+bool DialogManagerTook(HWND dialog, MSG& message) {
+  if (!dialog || !os::IsWindow(dialog)) return false;
+  const MSG* outer = dialogKey;
+  dialogKey = &message;
+  const BOOL took = Utf8Text() ? os::IsDialogMessageW(dialog, &message)
+                               : os::IsDialogMessageA(dialog, &message);
+  dialogKey = outer;
+  return took != FALSE;
+}
+
+bool DialogKeyUnderWay(WPARAM virtualKey) {
+  return dialogKey && IsDialogKey(*dialogKey) && dialogKey->wParam == virtualKey;
 }
 
 ModalFormKeys::ModalFormKeys() {

@@ -40,11 +40,7 @@ int FX_MessageLoop() {
     if (got == -1) return -1;
     const std::string holder = FormHoldingWindow(message.hwnd);
     if (KeyTakenByForm(holder, message)) continue;
-    const HWND navigation = NavigationWindow(holder);
-    if (navigation && os::IsWindow(navigation) &&
-        (wide ? os::IsDialogMessageW(navigation, &message)
-              : os::IsDialogMessageA(navigation, &message)))
-      continue;
+    if (DialogManagerTook(NavigationWindow(holder), message)) continue;
     os::TranslateMessage(&message);
     if (wide) {
       os::DispatchMessageW(&message);

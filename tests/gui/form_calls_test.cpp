@@ -126,7 +126,15 @@ TEST_F(FormCalls, GetReadsWhatTheItemShows) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(Get(c.item, c.key), c.expected) << c.item << " " << c.key;
+  // Once the form has closed, by whichever route, it keeps what it showed.
+  ASSERT_EQ(FX_FormClose(form_, ""), 0);
+  test::PumpMessages();
+  for (const auto& c : cases)
+    EXPECT_EQ(Get(c.item, c.key), c.expected) << "closed: " << c.item << " " << c.key;
   EXPECT_TRUE(test::Reports().empty());
+  // The program's own value is read back from then on.
+  ASSERT_EQ(FX_FormItemSet(form_, "city", fx::key::VALUE, "Oslo"), 0);
+  EXPECT_EQ(Get("city"), "Oslo");
 
   EXPECT_EQ(Get("nothing"), "");
   EXPECT_EQ(Get("name", "colour"), "");
@@ -238,6 +246,54 @@ TEST_F(FormCalls, CheckAndOkAcceptOnlyAnAcceptableForm) {
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(FX_FormCloseReason(form_), "OK");
   EXPECT_EQ(FX_FormCheck(form_), 4) << "closed";
+  EXPECT_TRUE(test::Reports().empty());
+}
+
+// What the user is typing is brought in by FX_FormCommit, and by FX_FormCheck before it
+// checks, as leaving the field would: checked, written back and reported once, while the
+// field keeps the focus.
+TEST_F(FormCalls, CommitAndCheckBringInTheFieldBeingTyped) {
+  EXPECT_EQ(FX_FormCommit(form_), 4) << "not open yet";
+  Create();
+  const struct {
+    const char* what;
+    bool check;  // FX_FormCheck rather than FX_FormCommit
+    const char* item;
+    const char* typed;
+    ErrorCode code;
+    const char* shown;
+    const char* status;
+    const char* focusAfter;
+  } cases[] = {
+      {"a date written back", false, "when", "1.2.2025", 0, "01/02/2025", "", "when"},
+      {"an amount written back", false, "amount", "12.5", 0, "12.50", "", "amount"},
+      {"the check, with another field refused", true, "name", "Grace", 8, "Grace",
+       "Saisie obligatoire", "code"},
+      {"an impossible date refused", false, "when", "31/13/2026", 2, "31/13/2026",
+       "Saisie incorrecte", "when"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    // The required code is filled for all but the check's case, which it fails.
+    SetWindowTextA(Control("code"), c.check ? "" : "A1");
+    SetFocus(Control(c.item));
+    test::PumpMessages();
+    SetWindowTextA(Control(c.item), c.typed);
+    seen.clear();
+    EXPECT_EQ(c.check ? FX_FormCheck(form_) : FX_FormCommit(form_), c.code);
+    test::PumpMessages();
+    EXPECT_EQ(Get(c.item), c.shown);
+    EXPECT_EQ(GetFocus(), Control(c.focusAfter));
+    EXPECT_EQ(StatusBar(), c.status);
+    const std::vector<std::string> exit{std::string(c.item) + " ITEMCHG", std::string(c.item) + " ITEMEXIT"};
+    EXPECT_EQ(seen, exit);
+    if (c.code == 0) {
+      SetFocus(Control("urgent"));
+      test::PumpMessages();
+      EXPECT_EQ(seen, exit) << "leaving it afterwards is no second exit";
+    }
+  }
+  EXPECT_EQ(FX_FormCommit("unknown"), 4);
   EXPECT_TRUE(test::Reports().empty());
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "tests/gui/gui_test_helpers.h"
 
@@ -36,6 +37,7 @@ std::intptr_t Record(std::string, std::string item, std::string event, HWND, UIN
   if (event == fx::event::BEFORE) {
     if (message == WM_COMMAND) seen.push_back("BEFORE " + item + " " + std::to_string(HIWORD(wParam)));
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) seen.push_back("BEFORE close");
+    if (message == WM_CLOSE) seen.push_back("BEFORE WM_CLOSE");
     if (message == beforeAnswerFor && (message != WM_SYSCOMMAND || wParam == SC_CLOSE))
       return beforeAnswer;
     return 0;
@@ -129,8 +131,8 @@ TEST_F(FormEvents, OkButtonRecordsItsRoleAndClosesWithoutItemClic) {
   EXPECT_TRUE(NamedEvents().empty());
   EXPECT_TRUE(TheRegistry().CurrentFormName.empty());
   EXPECT_FALSE(IsWindow(dialog_));
-  // The close went through the close command, which the application saw.
-  EXPECT_EQ(std::count(seen.begin(), seen.end(), "BEFORE close"), 1);
+  // The click is the one command the application saw: no close command follows it.
+  EXPECT_EQ(seen, (std::vector<std::string>{"BEFORE ok 0"}));
 }
 
 TEST_F(FormEvents, CancelButtonClosesAFormWithoutCallback) {
@@ -397,32 +399,63 @@ TEST_F(FormEvents, KeysGoToTheFormFirstAndItsAnswerConsumesThem) {
   }
 }
 
+// The commands that reach the program as a close or a button's press: clicks, the dialog
+// manager's IDOK and IDCANCEL, the close command and WM_CLOSE.
+std::vector<std::string> CloseCommands() {
+  std::vector<std::string> commands;
+  for (const std::string& line : seen) {
+    const bool click = line.rfind("BEFORE", 0) == 0 && line.size() > 2 &&
+                       line.compare(line.size() - 2, 2, " 0") == 0;
+    if (click || line == "BEFORE close" || line == "BEFORE WM_CLOSE") commands.push_back(line);
+  }
+  return commands;
+}
+
+// Whatever key was pressed before, the toggle bit of every key is set.
+SHORT WINAPI EveryKeyToggled(int) { return 1; }
+
 // KEYS=WINDOWS, with real keys: Return is the OK button wherever the focus is, with its
-// check, and Escape the CANCEL button, or the form's close with CANCEL when it has none.
+// check, after the field being typed in is left as Tab leaves it; Escape is the CANCEL
+// button, or the form's close with CANCEL when it has none, and abandons that field. Each
+// reaches the program once, as the command that pressed the button; a WM_CLOSE is the
+// close box's, whatever keys were pressed before.
 TEST_F(FormEvents, WindowsKeysPressTheFormsOkAndCancel) {
+  const std::string idCommand = "BEFORE  0";  // IDOK or IDCANCEL, from no control
   const struct {
     const char* what;
     const char* properties;
     bool buttons;
     const char* name;  // typed into the required field
-    WORD key;
+    WORD key;          // 0: a WM_CLOSE sent to the form
     const char* reason;  // the close reason, or nullptr when the form stays open
     const char* status;
     const char* focusAfter;  // where the keyboard is once the key is handled
+    const char* dateAfter;   // what the program reads of the date typed as "1.2.2025"
+    std::vector<std::string> commands;
   } cases[] = {
-      {"Return on a filled form", "keys=windows", true, "Ada", VK_RETURN, "OK", "", nullptr},
+      {"Return on a filled form", "keys=windows", true, "Ada", VK_RETURN, "OK", "", nullptr,
+       "01/02/2025", {"BEFORE ok 0"}},
       {"Return on a refused form", "keys=Windows", true, "", VK_RETURN, nullptr,
-       "Saisie obligatoire", "name"},
-      {"Return without an OK button", "keys=windows", false, "Ada", VK_RETURN, nullptr, "", "other"},
-      {"Escape", "keys=windows", true, "", VK_ESCAPE, "CANCEL", "", nullptr},
-      {"Escape without a CANCEL button", "keys=windows", false, "", VK_ESCAPE, "CANCEL", "", nullptr},
-      {"Return, by default", "", true, "Ada", VK_RETURN, nullptr, "", "name"},
-      {"Escape, by default", "", true, "", VK_ESCAPE, nullptr, "", "other"},
+       "Saisie obligatoire", "name", "01/02/2025", {"BEFORE ok 0"}},
+      {"Return without an OK button", "keys=windows", false, "Ada", VK_RETURN, nullptr, "",
+       "other", "1.2.2025", {idCommand}},
+      {"Escape", "keys=windows", true, "", VK_ESCAPE, "CANCEL", "", nullptr, "1.2.2025",
+       {idCommand}},
+      {"Escape without a CANCEL button", "keys=windows", false, "", VK_ESCAPE, "CANCEL", "",
+       nullptr, "1.2.2025", {idCommand}},
+      {"Return, by default", "", true, "Ada", VK_RETURN, nullptr, "", "name", "01/02/2025",
+       {idCommand}},
+      {"Escape, by default", "", true, "", VK_ESCAPE, nullptr, "", "other", "1.2.2025",
+       {idCommand}},
+      {"WM_CLOSE, keys toggled", "keys=windows", true, "", 0, "CLOSE", "", nullptr, "1.2.2025",
+       {"BEFORE WM_CLOSE"}},
+      {"WM_CLOSE, by default", "", true, "", 0, "CLOSE", "", nullptr, "1.2.2025",
+       {"BEFORE WM_CLOSE"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     SetUp();
-    Add("other", fx::item::EDIT, 1, "");
+    Add("other", fx::item::EDIT, 1, "type=date;format=dd/mm/yyyy");
     Add("name", fx::item::EDIT, 2, "notnull=y");
     if (c.buttons) {
       Add("ok", fx::item::BUTTON, 3, "button=OK");
@@ -432,20 +465,24 @@ TEST_F(FormEvents, WindowsKeysPressTheFormsOkAndCancel) {
     SetWindowTextA(Control("name"), c.name);
     SetFocus(Control("other"));
     test::PumpMessages();
-    SetWindowTextA(Control("other"), "typed");
-    // A key that leaves the focus where it was is waited for until the loop gives up.
-    const bool stays = c.focusAfter && std::string(c.focusAfter) == "other";
-    EXPECT_EQ(test::TypeInLoop({c.key}, c.focusAfter && !stays ? Control(c.focusAfter) : nullptr), 0);
+    SetWindowTextA(Control("other"), "1.2.2025");
+    seen.clear();
+    if (c.key) {
+      // A key that leaves the focus where it was is waited for until the loop gives up.
+      const bool stays = c.focusAfter && std::string(c.focusAfter) == "other";
+      EXPECT_EQ(test::TypeInLoop({c.key}, c.focusAfter && !stays ? Control(c.focusAfter) : nullptr), 0);
+    } else {
+      const os::Override toggled(&os::Table::GetKeyState, EveryKeyToggled);
+      SendMessageA(dialog_, WM_CLOSE, 0, 0);
+    }
     test::PumpMessages();
     EXPECT_EQ(IsWindow(dialog_) == FALSE, c.reason != nullptr);
     if (c.focusAfter) {
       EXPECT_EQ(GetFocus(), Control(c.focusAfter));
     }
     EXPECT_EQ(FX_FormCloseReason(form_), c.reason ? c.reason : "");
-    // Return leaves the field being typed in, as a click on OK does: its text is recorded.
-    if (c.reason && std::string(c.reason) == "OK") {
-      EXPECT_EQ(FX_FormItemText(form_, "other"), "typed");
-    }
+    EXPECT_EQ(FX_FormItemGet(form_, "other", fx::key::VALUE), c.dateAfter);
+    EXPECT_EQ(CloseCommands(), c.commands);
     if (IsWindow(dialog_)) {
       EXPECT_EQ(StatusBar(), c.status);
       Close();
@@ -498,7 +535,7 @@ TEST_F(FormEvents, DoubleClickOnAnOkButtonClosesOnce) {
   DoubleClick(Control("ok"));
   EXPECT_FALSE(IsWindow(dialog_));
   EXPECT_EQ(FindWindowDef(form_).closeReason, "OK");
-  EXPECT_EQ(std::count(seen.begin(), seen.end(), "BEFORE close"), 1);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), "BEFORE ok 0"), 1);
 }
 
 }  // namespace
