@@ -79,6 +79,9 @@ inline constexpr const char BRDSTYLE[] = "BRDSTYLE";
 inline constexpr const char ANCHOR[] = "ANCHOR";
 // The smallest client size the user may give a form: "width,height" in pixels.
 inline constexpr const char MINSIZE[] = "MINSIZE";
+// A form's inside size, "width,height" in pixels, in place of its outer size: the frame,
+// the caption and the status bar are added around it.
+inline constexpr const char CLIENT[] = "CLIENT";
 // A grid's columns: the header's text and the width in pixels; a grid's row count and
 // its selected row, read (both) and set (ROW) at run time.
 inline constexpr const char TITLE[] = "TITLE";

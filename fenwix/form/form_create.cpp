@@ -24,6 +24,14 @@ namespace {
 
 constexpr char kDefaultCaption[] = "Fenwix Form";
 
+// "width,height", each below 0 taken as 0; anything without a comma leaves both alone.
+void ReadSize(const std::string& text, std::int32_t& width, std::int32_t& height) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos) return;
+  width = std::max(0, TextToInt(text.substr(0, comma), 10));
+  height = std::max(0, TextToInt(text.substr(comma + 1), 10));
+}
+
 // The form's record as its properties describe it, before the dialog exists.
 FormDef FormRecord(const std::string& formName, const std::string& properties,
                    FormCallback callback, FormFrame& frame) {
@@ -40,12 +48,8 @@ FormDef FormRecord(const std::string& formName, const std::string& properties,
   form.hasStatusBar = !IsFalseText(GetProperty(fx::key::STBAR, properties));
   form.modal = IsTrueText(GetProperty(fx::key::MODAL, properties));
   form.windowsKeys = UpperCase(GetProperty(fx::key::KEYS, properties)) == fx::word::WINDOWS;
-  const std::string minSize = GetProperty(fx::key::MINSIZE, properties);
-  const std::size_t comma = minSize.find(',');
-  if (comma != std::string::npos) {
-    form.minWidth = std::max(0, TextToInt(minSize.substr(0, comma), 10));
-    form.minHeight = std::max(0, TextToInt(minSize.substr(comma + 1), 10));
-  }
+  ReadSize(GetProperty(fx::key::MINSIZE, properties), form.minWidth, form.minHeight);
+  ReadSize(GetProperty(fx::key::CLIENT, properties), form.clientWidth, form.clientHeight);
   return form;
 }
 

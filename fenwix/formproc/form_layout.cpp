@@ -63,7 +63,17 @@ void ScaleGrids(const std::string& formName, std::int32_t oldDpi, std::int32_t n
 }  // namespace
 
 void FitFrame(HWND dialog, const FormDef& form) {
-  const PixelRect r = WindowPixels(dialog, {form.x, form.y, form.width, form.height});
+  PixelRect r = WindowPixels(dialog, {form.x, form.y, form.width, form.height});
+  RECT window, client, bar = {};
+  // A declared inside: the frame, the caption and the status bar are added around it.
+  if (form.clientWidth > 0 && form.clientHeight > 0 && os::GetWindowRect(dialog, &window) &&
+      os::GetClientRect(dialog, &client)) {
+    if (form.statusBar) os::GetWindowRect(form.statusBar, &bar);
+    const std::int32_t dpi = WindowDpi(dialog);
+    r.width = ScaledLength(form.clientWidth, dpi) + (window.right - window.left) - client.right;
+    r.height = ScaledLength(form.clientHeight, dpi) + (window.bottom - window.top) -
+               client.bottom + (bar.bottom - bar.top);
+  }
   if (!form.framed) {
     os::MoveWindow(dialog, r.x, r.y, r.width, r.height, FALSE);
     return;

@@ -52,6 +52,14 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
     // A form without its status bar still works; there is nothing to report.
     form = FindWindowDef(formName);
     form.statusBar = statusBar;
+    // Below a declared inside, the bar makes the form taller by its height, and the items
+    // keep their places: the size they were declared in grows with it.
+    RECT bar;
+    if (statusBar && form.clientHeight > 0 && os::GetWindowRect(statusBar, &bar)) {
+      form.declaredHeight += bar.bottom - bar.top;
+      StoreWindowDef(formName, form);
+      FitFrame(dialog, form);
+    }
     StoreWindowDef(formName, form);
   }
   return 1;

@@ -53,6 +53,8 @@ struct WindowDef {
   // (MINSIZE, at 96 DPI; 0 for no limit).
   std::int32_t declaredWidth = 0, declaredHeight = 0, declaredDpi = 0;
   std::int32_t minWidth = 0, minHeight = 0;
+  // CLIENT: the inside size declared (at 96 DPI) in place of the outer one; 0 for none.
+  std::int32_t clientWidth = 0, clientHeight = 0;
   // Listed when the form starts, so that a resize looks at these alone; forgotten with
   // the dialog.
   std::vector<AnchoredControl> anchoredControls;

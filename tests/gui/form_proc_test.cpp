@@ -275,6 +275,43 @@ TEST_F(FormProcTest, StatusBarIsMadeAfterTheItemsAndFollowsTheSize) {
   EXPECT_EQ(bar.right - bar.left, client.right) << "the status bar spans the new width";
 }
 
+// CLIENT declares a form's inside: the frame, the caption and the status bar are added
+// around it, so that the bar covers no item; without it the size given is the outside.
+TEST_F(FormProcTest, ClientIsTheInsideAndTheStatusBarGoesBelowIt) {
+  const struct {
+    const char* properties;
+    int width, height;
+    bool inside;
+  } cases[] = {
+      {"edge=false;client=250,120", 250, 120, true},
+      {"client=250,120", 250, 120, true},
+      {"stbar=false;client=250,120", 250, 120, true},
+      {"", 300, 200, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.properties);
+    SetUp();
+    ASSERT_EQ(FX_FormItemAdd(form_, "foot", fx::item::BUTTON, 1, 10, 96, 80, 24, "anchor=bottom"), 0);
+    const HWND dialog = Open(c.properties);
+    test::PumpMessages();
+    RECT client, window, bar = {}, foot;
+    GetClientRect(dialog, &client);
+    GetWindowRect(dialog, &window);
+    if (FindWindowDef(form_).statusBar) GetWindowRect(FindWindowDef(form_).statusBar, &bar);
+    GetWindowRect(ControlOf("foot"), &foot);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&foot), 2);
+    if (c.inside) {
+      EXPECT_EQ(client.right, c.width);
+      EXPECT_EQ(client.bottom - (bar.bottom - bar.top), c.height);
+      EXPECT_EQ(foot.bottom, 120) << "the item at the inside's foot stays above the bar";
+    } else {
+      EXPECT_EQ(window.right - window.left, c.width);
+      EXPECT_EQ(window.bottom - window.top, c.height);
+    }
+    TearDown();
+  }
+}
+
 // A framed form made larger from code: each item keeps its distances to the edges it is
 // anchored to; an item that stretches or moves into the uncovered area paints whole again,
 // one that only moves keeps its picture, and the others are left alone; MINSIZE is the least client size the frame may
