@@ -2,6 +2,8 @@
 // manager sees them.
 #include "fenwix/window/form_keys.h"
 
+#include <cwctype>
+
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
@@ -21,6 +23,18 @@ const MSG* dialogKey = nullptr;
 HHOOK modalHook = nullptr;
 int modalDepth = 0;
 
+// The character a caption underlines: the one after its first "&" that is not "&&"; 0 for
+// none.
+WCHAR MnemonicOf(const std::string& caption) {
+  const WideString wide = WideText(caption);
+  for (std::size_t i = 0; i + 1 < wide.size(); ++i) {
+    if (wide[i] != L'&') continue;
+    if (wide[i + 1] != L'&') return wide[i + 1];
+    ++i;
+  }
+  return 0;
+}
+
 bool IsDialogKey(const MSG& message) {
   return message.message == WM_KEYDOWN &&
          (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
@@ -28,6 +42,9 @@ bool IsDialogKey(const MSG& message) {
 
 LRESULT CALLBACK ModalKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
   MSG& message = *reinterpret_cast<MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && message.message == WM_SYSCHAR &&
+      PressedByMnemonic(FormHoldingWindow(message.hwnd), message))
+    return 1;
   // The dialog manager handed a key here asks this filter again: it was offered already.
   if (code == MSGF_DIALOGBOX && !dialogKey && IsKeyMessage(message.message)) {
     const std::string formName = FormHoldingWindow(message.hwnd);
@@ -70,6 +87,23 @@ bool KeyTakenByForm(const std::string& formName, const MSG& message) {
   const std::string itemName = FocusedItemName(formName, form.handle, message.hwnd);
   return RaiseEvent(form, itemName, fx::event::ITEMKEY,
                     {form.handle, message.message, message.wParam, message.lParam}) != 0;
+}
+
+bool PressedByMnemonic(const std::string& formName, const MSG& message) {
+  if (message.message != WM_SYSCHAR || formName.empty()) return false;
+  const WideString typed = Utf8Text() ? WideString(1, static_cast<WCHAR>(message.wParam))
+                                      : WideText(std::string(1, static_cast<char>(message.wParam)));
+  if (typed.empty()) return false;
+  for (const std::string& itemName : FormItemNames(formName)) {
+    const ItemDef item = FindItemDef(formName, itemName);
+    if (item.type != fx::item::BUTTON || !item.control || !item.enable || !item.visible) continue;
+    const WCHAR mnemonic = MnemonicOf(item.value);
+    if (mnemonic && std::towupper(mnemonic) == std::towupper(typed[0])) {
+      os::SendMessageA(item.control, BM_CLICK, 0, 0);
+      return true;
+    }
+  }
+  return false;
 }
 
 bool DialogManagerTook(HWND dialog, MSG& message) {

@@ -20,6 +20,11 @@ std::string FocusedItemName(const std::string& formName, HWND dialog, HWND focus
 // non-zero answer consumed the key. Any other message, or no form, is left alone.
 bool KeyTakenByForm(const std::string& formName, const MSG& message);
 
+// A character typed with Alt (WM_SYSCHAR) that a BUTTON's caption underlines ("&OK" for
+// Alt+O) presses that button, as a click does: the dialog manager knows only the
+// controls' own texts, and an owner-drawn button's is its item's name.
+bool PressedByMnemonic(const std::string& formName, const MSG& message);
+
 // Hands the message to the dialog manager of the dialog, as IsDialogMessage does, and says
 // whether it took it. While it does, the key message it is working on is known: a command
 // that the dialog manager makes of Return or Escape is told from the same command made by

@@ -39,7 +39,7 @@ int FX_MessageLoop() {
     // on garbage for ever.
     if (got == -1) return -1;
     const std::string holder = FormHoldingWindow(message.hwnd);
-    if (KeyTakenByForm(holder, message)) continue;
+    if (KeyTakenByForm(holder, message) || PressedByMnemonic(holder, message)) continue;
     if (DialogManagerTook(NavigationWindow(holder), message)) continue;
     os::TranslateMessage(&message);
     if (wide) {

@@ -31,7 +31,10 @@ start_display() {
   [ "${1:-}" != new ] && [ -n "${DISPLAY:-}" ] && return 0
   local number_file n=""
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  # A key that xdotool holds longer than the repeat delay, on a busy machine, would type
+  # twice: the server's own repeat waits a minute.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ardelay 60000 3>"$number_file" \
+    >/dev/null 2>&1 &
   started_xvfbs+=($!)
   for _ in $(seq 100); do
     read -r n <"$number_file" || true
