@@ -48,6 +48,7 @@ TEST(GridColumn, CellsReadUnderTheTypeAndWrittenBackFromTheirNumber) {
       {"type=CURRENCY;format=999999999999999999", "999999999999999999", 0, "999999999999999999"},
       {"type=CURRENCY;format=99999.88", "twelve", 1, ""},
       {"type=CURRENCY;format=99999.88;notnull=true", "", 8, ""},
+      {"type=CURRENCY;format=9999.88;notnull=true", "12,5", 1, ""},  // wrong, not missing
   };
   for (const auto& c : cases) {
     const GridColumn column = Declared(c.properties);
