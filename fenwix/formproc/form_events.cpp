@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/form/text_cut.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/platform/platform.h"
@@ -200,6 +201,9 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
             (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName)))
           return 1;
         return Exit(message, formName, itemName);
+      case EN_MAXTEXT:
+        SayTextCut(formName);
+        break;
       default:
         break;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -284,6 +285,65 @@ TEST_F(FormEvents, InvalidAmountSaysIncorrectAndOnlyAnEmptyOneIsRequired) {
     test::PumpMessages();
     EXPECT_EQ(GetFocus(), Control("needed")) << c.typed;
     EXPECT_EQ(FindWindowDef(form_).statusText, c.status) << c.typed;
+  }
+}
+
+// Puts the text on the clipboard, as the user's copy would.
+void CopyToClipboard(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  ASSERT_NE(block, nullptr);
+  memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  ASSERT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+  CloseClipboard();
+}
+
+TEST_F(FormEvents, NothingIsCutWithoutAWord) {
+  const std::string kFrenchCut = "Texte trop long", kEnglishCut = "Text too long";
+  const std::string longName(2000, 'n');
+  const struct {
+    const char* route;
+    const char* language;
+    std::string kept;  // what the field then holds
+    std::string said;  // how the status bar begins
+  } cases[] = {
+      {"paste", "FR", std::string(120, 'n'), kFrenchCut},
+      {"paste", "US", std::string(120, 'n'), kEnglishCut},
+      {"set", "FR", std::string(120, 'n'), kFrenchCut},
+      {"set short", "FR", "Ada", "Your name"},
+      // A LENGTH set at run time limits typing as the declared one does.
+      {"typed after LENGTH=3", "FR", "abc", kFrenchCut},
+  };
+  const FrenchAfterwards restore;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.route) + " " + c.language);
+    SetUp();
+    Add("name", fx::item::EDIT, 1, "length=120;remark=Your name");
+    Add("other", fx::item::EDIT, 2, "");
+    Create("edge=false;stbar=true");
+    ASSERT_EQ(FX_LanguageSet(c.language), 0);
+    SetFocus(Control("name"));
+    test::PumpMessages();
+    const std::string route = c.route;
+    if (route == "paste") {
+      CopyToClipboard(longName);
+      SendMessageA(Control("name"), WM_PASTE, 0, 0);
+    } else if (route == "set") {
+      ASSERT_EQ(FX_FormItemSet(form_, "name", fx::key::VALUE, longName), 0);
+    } else if (route == "set short") {
+      ASSERT_EQ(FX_FormItemSet(form_, "name", fx::key::VALUE, "Ada"), 0);
+    } else {
+      ASSERT_EQ(FX_FormItemSet(form_, "name", fx::key::LENGTH, "3"), 0);
+      EXPECT_EQ(SendMessageA(Control("name"), EM_GETLIMITTEXT, 0, 0), 3);
+      EXPECT_EQ(test::TypeInLoop({'A', 'B', 'C', 'D'}, nullptr), 0);
+    }
+    test::PumpMessages();
+    EXPECT_EQ(Text("name"), c.kept);
+    EXPECT_EQ(FX_FormItemGet(form_, "name", fx::key::VALUE), c.kept);
+    EXPECT_EQ(StatusBar().substr(0, c.said.size()), c.said);
+    Close();
   }
 }
 
