@@ -6,8 +6,8 @@
 
 #include "fenwix/registry/registry.h"
 
-// The text as much of it as the field takes: the whole text without a LENGTH, and for a
-// combo box that only lists its entries, which the user never types into.
+// As much of the text as the field takes, counted as its control counts: the whole text
+// when it has no LENGTH, or when it is a combo box that only lists its entries.
 std::string TextWithinLength(const ItemDef& item, const std::string& text);
 
 // Says in the form's status bar, in the library's language, that a text was cut to its
