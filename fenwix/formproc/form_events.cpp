@@ -202,6 +202,7 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
           return 1;
         return Exit(message, formName, itemName);
       case EN_MAXTEXT:
+        // The field stopped a paste or a key at its LENGTH.
         SayTextCut(formName);
         break;
       default:
