@@ -4,7 +4,9 @@
 #include <new>
 #include <utility>
 
+#include "fenwix/access/access_name.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -24,8 +26,13 @@ LONG ButtonState(HWND control, LONG standard) {
 
 class AccessibleItem final : public IAccessible {
  public:
-  AccessibleItem(IAccessible* standard, HWND control, WideString name, PaintedRole role)
-      : standard_(standard), control_(control), name_(std::move(name)), role_(role) {}
+  AccessibleItem(IAccessible* standard, HWND control, std::string formName,
+                 std::string itemName, PaintedRole role)
+      : standard_(standard),
+        control_(control),
+        formName_(std::move(formName)),
+        itemName_(std::move(itemName)),
+        role_(role) {}
   ~AccessibleItem() { standard_->Release(); }
   AccessibleItem(const AccessibleItem&) = delete;
   AccessibleItem& operator=(const AccessibleItem&) = delete;
@@ -72,7 +79,14 @@ class AccessibleItem final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!Self(child)) return standard_->get_accName(child, name);
     if (!name) return E_POINTER;
-    *name = os::SysAllocString(name_.c_str());
+    *name = nullptr;
+    // Found at every question: a client keeps the object, and the name follows the
+    // program's ACCNAME, labels and remarks as they change.
+    try {
+      *name = os::SysAllocString(WideText(AccessibleName(formName_, itemName_)).c_str());
+    } catch (...) {
+      return E_OUTOFMEMORY;
+    }
     return *name ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -153,15 +167,16 @@ class AccessibleItem final : public IAccessible {
   std::atomic<ULONG> references_{1};
   IAccessible* const standard_;
   const HWND control_;
-  const WideString name_;
+  const std::string formName_, itemName_;
   const PaintedRole role_;
 };
 
 }  // namespace
 
-IAccessible* NewAccessibleItem(IAccessible* standard, HWND control, WideString name,
-                               PaintedRole role) {
-  IAccessible* item = new (std::nothrow) AccessibleItem(standard, control, std::move(name), role);
+IAccessible* NewAccessibleItem(IAccessible* standard, HWND control, std::string formName,
+                               std::string itemName, PaintedRole role) {
+  IAccessible* item = new (std::nothrow)
+      AccessibleItem(standard, control, std::move(formName), std::move(itemName), role);
   if (!item) standard->Release();
   return item;
 }

@@ -7,17 +7,17 @@
 #include <windows.h>
 #include <oleacc.h>
 
-#include "fenwix/text/encoding.h"
+#include <string>
 
 // What a control the library paints stands for: the standard object knows only that it
 // is a window of the dialog, a client.
 enum class PaintedRole { kNone, kPushButton, kStaticText };
 
-// A new object with one reference, which answers for `control` and keeps `standard`,
-// taking over the caller's reference; null, with that reference released, when memory
-// runs out. A push button's states are read from its control at every question:
-// unavailable, focused and pressed.
-IAccessible* NewAccessibleItem(IAccessible* standard, HWND control, WideString name,
-                               PaintedRole role);
+// A new object with one reference, which answers for `control`, the item `itemName` of
+// `formName`, and keeps `standard`, taking over the caller's reference; null, with that
+// reference released, when memory runs out. The name and a push button's states
+// (unavailable, focused, pressed) are found again at every question.
+IAccessible* NewAccessibleItem(IAccessible* standard, HWND control, std::string formName,
+                               std::string itemName, PaintedRole role);
 
 #endif

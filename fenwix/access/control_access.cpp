@@ -2,11 +2,9 @@
 
 #include <map>
 
-#include "fenwix/access/access_name.h"
 #include "fenwix/access/accessible_item.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
-#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -45,9 +43,8 @@ LRESULT AccessibleObject(HWND control, WPARAM wParam, const Subclassed& names) {
       !standard)
     return 0;
   const ItemDef item = FindItemDef(names.formName, names.itemName);
-  IAccessible* own = NewAccessibleItem(
-      standard, control, WideText(AccessibleName(names.formName, names.itemName)),
-      RoleOf(item.type));
+  IAccessible* own =
+      NewAccessibleItem(standard, control, names.formName, names.itemName, RoleOf(item.type));
   if (!own) return 0;
   // The answer holds its own reference to the object, until the client takes it.
   const LRESULT answer = os::LresultFromObject(__uuidof(IAccessible), wParam, own);
@@ -66,7 +63,7 @@ LRESULT CALLBACK AccessProcedure(HWND control, UINT message, WPARAM wParam, LPAR
     try {
       if (const LRESULT answer = AccessibleObject(control, wParam, it->second)) return answer;
     } catch (...) {
-      // Out of memory for the name: the control's own answer stands.
+      // Out of memory for the item's names: the control's own answer stands.
     }
   }
   const WNDPROC original = it->second.original;

@@ -1,12 +1,9 @@
 // Shows an error report in a message box that offers to stop the program, or hands it to
 // the program's error handler.
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "fenwix/error/error_context.h"
-#include "fenwix/error/language.h"
-#include "fenwix/error/message_db.h"
+#include "fenwix/error/message_text.h"
 #include "fenwix/error/report_text.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
@@ -26,32 +23,6 @@ bool HandlerStops(ErrorHandler handler, ErrorCode code, const std::string& repor
   } catch (...) {
     return false;
   }
-}
-
-// No Windows path is longer, even one with the long-path prefix.
-constexpr std::size_t kLongestPath = 32768;
-
-// fenmsg.fdb in the folder of the program's executable, as a UTF-8 path; empty when that
-// folder is unknown. The folder's name may hold any letters, whatever the code page.
-std::string MessageFileBesideProgram() {
-  WideString path(MAX_PATH, WCHAR());
-  for (;;) {
-    const DWORD length =
-        os::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return std::string();
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    // A length equal to the buffer's means the name was cut to fit (and, before Vista,
-    // left without its terminating null): try again with more room.
-    if (path.size() >= kLongestPath) return std::string();
-    path.resize(std::min(path.size() * 2, kLongestPath));
-  }
-  const std::size_t folderEnd = path.find_last_of(WideText("\\/"));
-  if (folderEnd == WideString::npos) return std::string();
-  path.resize(folderEnd + 1);
-  return Utf8FromWide(path) + kMessageFileName;
 }
 
 // The platform's text for its error number, in the program's encoding.
@@ -88,14 +59,7 @@ std::string ReportError(ErrorCode code) {
     systemPart = SystemPart(lastError, SystemText(lastError));
   }
 
-  // A file in the current directory comes first, so one put there replaces the texts
-  // shipped with the program; started from another folder, the program still finds
-  // those beside its executable.
-  std::vector<std::string> files = {kMessageFileName};
-  const std::string beside = MessageFileBesideProgram();
-  if (!beside.empty()) files.push_back(beside);
-  const std::string message =
-      ProgramTextFromCp1252(LookupMessageFile(code, TextLanguage(), files));
+  const std::string message = MessageText(code);
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);

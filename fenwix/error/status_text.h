@@ -4,7 +4,7 @@
 
 // "Saisie obligatoire" or "Input required": a required field was left empty.
 const char* RequiredInputText();
-// "Saisie incorrecte" or "Invalid input": an amount could not be read.
+// "Saisie incorrecte" or "Invalid input": a date or an amount could not be read.
 const char* InvalidInputText();
 
 #endif

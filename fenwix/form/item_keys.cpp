@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "fenwix/form/text_cut.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
@@ -60,11 +61,13 @@ void ShowVisible(const ItemDef& item) {
 }
 
 // A value the program sets is no change of the user's: the field's next exit compares
-// what it then holds with this value, not with what it held before.
+// what it then holds with this value, not with what it held before. A field on the
+// screen takes no more than its LENGTH, as from the keyboard; before the form is open
+// there is no status bar to say that a text was cut, so it is kept whole.
 void ApplyValue(ItemDef& item, const std::string& value) {
-  item.value = value;
+  item.value = HasControl(item) ? TextWithinLength(item, value) : value;
   item.keepsShown = false;
-  if (HasControl(item) && ShowsTypedText(item)) item.currentText = value;
+  if (HasControl(item) && ShowsTypedText(item)) item.currentText = item.value;
 }
 
 // A combo box that only lists its entries can show no other text: a value that is none of
@@ -79,6 +82,15 @@ void ShowValue(const ItemDef& item) {
   const LRESULT entry =
       SendTextMessage(item.control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), item.value);
   os::SendMessageA(item.control, CB_SETCURSEL, entry == CB_ERR ? static_cast<WPARAM>(-1) : entry, 0);
+}
+
+// A field's limit holds for typing and pasting from now on, as a declared one does; a
+// text it already holds is cut at its exit. 0 lets the platform apply its own maximum.
+void ShowLength(const ItemDef& item) {
+  if (!HasControl(item)) return;
+  const WPARAM limit = static_cast<WPARAM>(item.length);
+  if (item.type == fx::item::EDIT) os::SendMessageA(item.control, EM_LIMITTEXT, limit, 0);
+  if (item.type == fx::item::COMBOSYS) os::SendMessageA(item.control, CB_LIMITTEXT, limit, 0);
 }
 
 bool IsCheckBox(const ItemDef& item) {
@@ -141,7 +153,7 @@ const ItemKeyRule kRules[] = {
     {fx::key::BUTTON, [](ItemDef& i, const std::string& v) { i.button = v; },
      [](const ItemDef& i) { return i.button; }, nullptr},
     {fx::key::LENGTH, [](ItemDef& i, const std::string& v) { i.length = TextToInt(v, 10); },
-     [](const ItemDef& i) { return IntToText(i.length); }, nullptr},
+     [](const ItemDef& i) { return IntToText(i.length); }, ShowLength},
     {fx::key::FORMAT, [](ItemDef& i, const std::string& v) { i.format = v; },
      [](const ItemDef& i) { return i.format; }, nullptr},
     {fx::key::REMARK, [](ItemDef& i, const std::string& v) { i.remark = v; },

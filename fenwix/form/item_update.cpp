@@ -3,6 +3,7 @@
 #include "fenwix/form/item_update.h"
 
 #include "fenwix/form/item_keys.h"
+#include "fenwix/form/text_cut.h"
 #include "fenwix/grid/grid_item_keys.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
@@ -38,6 +39,7 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
     rule->apply(item, value);
   }
   StoreItemDef(ItemKey(formName, itemName), item);
+  if (item.control && rule->key == fx::key::VALUE && item.value != value) SayTextCut(formName);
   if (item.control && NamesTheItem(rule->key, item))
     os::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, item.control, OBJID_CLIENT, CHILDID_SELF);
   return FX_FormItemRedrawIntl(formName, itemName);

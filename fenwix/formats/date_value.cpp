@@ -71,6 +71,16 @@ constexpr std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
   return era * 146097 + dayOfEra - 719468;
 }
 
+constexpr bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+// The last day of the month, for a month from 1 to 12.
+constexpr int DaysInMonth(int year, int month) {
+  if (month == 2) return IsLeapYear(year) ? 29 : 28;
+  return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
+}
+
 // The date the given day count from 1970-01-01 falls on, the inverse of DaysFromCivil.
 void CivilFromDays(std::int64_t days, Fields& f) {
   days += 719468;
@@ -193,8 +203,11 @@ void DateValue::parse(const std::string& text) {
 void DateValue::setFields(int year, int month, int day, int hour, int minute, int second) {
   error_ = kOk;
   // Every check runs; the last one that fails decides the code.
-  if (day < 1 || day > 31) error_ = kBadDay;
-  if (month < 1 || month > 12) error_ = kBadMonth;
+  // A day the month does not have is refused: carried into the next month, 31/02 would
+  // become a date the user never typed.
+  const bool monthKnown = month >= 1 && month <= 12;
+  if (day < 1 || day > (monthKnown ? DaysInMonth(year, month) : 31)) error_ = kBadDay;
+  if (!monthKnown) error_ = kBadMonth;
   if (year < 1601 || year > 9999) error_ = kBadYear;
   if (hour < 0 || hour > 24) error_ = kBadHour;
   if (minute < 0 || minute > 59) error_ = kBadMinute;
@@ -203,8 +216,7 @@ void DateValue::setFields(int year, int month, int day, int hour, int minute, in
   if (error_ == kOk) {
     // Typed fields are the clock on the wall and are counted as such, with no time zone,
     // so a date reads back the same wherever and in whichever season it is written.
-    // Counting from the first of the month carries a day past the month's end, as 31/02,
-    // into the next one, and hour 24 into the next day.
+    // Hour 24 is the end of the day, carried into the next one.
     const std::int64_t seconds = (DaysFromCivil(year, month, 1) + day - 1) * kSecondsPerDay +
                                  hour * 3600 + minute * 60 + second;
     // Only hour 24 of 31/12/9999 runs past the end. Every field passed its own check, so

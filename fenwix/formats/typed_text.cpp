@@ -49,11 +49,13 @@ TypedText ReadTypedText(const std::string& fieldType, const std::string& format,
     CurrencyFormatState amount;
     amount.setFormat(format);
     amount.parse(text);
-    if (amount.isEmpty() && notNull) {
-      result.code = kRequiredEmpty;
-    } else if (amount.error() != CurrencyFormatState::kOk) {
+    // A text that is no amount leaves the amount empty too, but the user did type
+    // something: it is incorrect, not missing.
+    if (amount.error() != CurrencyFormatState::kOk) {
       result.code = amount.error();
       result.normal = text;
+    } else if (amount.isEmpty() && notNull) {
+      result.code = kRequiredEmpty;
     } else if (!amount.isEmpty()) {
       // Cutting the most significant digits (error 3) is not the user's mistake; the
       // amount is then what is shown, written again without the zeros the cut left ahead.

@@ -35,9 +35,8 @@ std::string ValidateDate(ItemDef& item) {
       os::SetFocus(item.control);
       return RequiredInputText();
     default:
-      // An impossible date keeps the user in the field; the field's remark says what it wants.
       os::SetFocus(item.control);
-      return std::string();
+      return InvalidInputText();
   }
 }
 
@@ -46,18 +45,16 @@ std::string ValidateCurrency(ItemDef& item) {
   amount.setFormat(item.format);
   amount.parse(item.currentText);
   std::string status;
-  if (amount.error() == CurrencyFormatState::kOk) {
+  if (amount.error() != CurrencyFormatState::kOk) {
+    // A text that is no amount leaves the amount empty, but it is wrong, not missing.
+    status = InvalidInputText();
+  } else {
     // Cutting the most significant digits (error 3) is not the user's mistake to report.
     SetControlText(item.control, amount.format());
-  } else {
-    status = InvalidInputText();
-    os::SetFocus(item.control);
-  }
-  if (amount.isEmpty() && item.notNull) {
-    status = RequiredInputText();
-    os::SetFocus(item.control);
+    if (amount.isEmpty() && item.notNull) status = RequiredInputText();
   }
   item.currency = amount;
+  if (!status.empty()) os::SetFocus(item.control);
   return status;
 }
 

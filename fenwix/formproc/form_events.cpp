@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/form/text_cut.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_close.h"
 #include "fenwix/grid/grid_editor.h"
@@ -259,6 +260,10 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
           if (given) return 1;
         }
         return Exit(message, formName, itemName);
+      case EN_MAXTEXT:
+        // The field stopped a paste or a key at its LENGTH.
+        SayTextCut(formName);
+        break;
       default:
         break;
     }

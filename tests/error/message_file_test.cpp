@@ -11,11 +11,11 @@
 
 namespace {
 
-// Every code the library reports or returns.
+// Every code the library reports or returns, and the texts it shows the user.
 constexpr int kCodes[] = {1,    2,    4,    5,    18,   19,   20,   21,   22,   23,   24,
                           25,   26,   27,   28,   29,   30,   1000, 1001, 1002, 1003, 1004, 1005, 1006, 1011, 1012,
                           1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022, 1025, 1026, 1028,
-                          1029, 1037, 1038, 1040, 1041, 1042, 1043, 1044, 1045, 1046};
+                          1029, 1037, 1038, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1050};
 
 std::string ShippedBytes() {
   std::ifstream in(kMessageFileName, std::ios::binary);

@@ -52,9 +52,11 @@ TEST_F(DateValueTest, ReadsNumbersInTheOrderOfTheTokens) {
       {"ddmmyyyy", "5 3 2005", 0, "05/03/2005 00:00:00"},  // ddmm is two tokens
       {"d.m.yyyy h:n:s", "5.3.2005 7:8:9", 0, "05/03/2005 07:08:09"},
       {"dd/mm/yyyy hh:nn", "12/03/2005 24:00", 0, "13/03/2005 00:00:00"},  // hour 24 passes
-      {"dd/mm/yyyy", "31/02/2005", 0, "03/03/2005 00:00:00"},  // carried into March
-      {"dd/mm/yyyy", "31/04/2005", 0, "01/05/2005 00:00:00"},
-      {"dd/mm/yyyy", "29/02/2100", 0, "01/03/2100 00:00:00"},  // no leap day in 2100
+      {"dd/mm/yyyy", "29/02/2024", 0, "29/02/2024 00:00:00"},  // leap days
+      {"dd/mm/yyyy", "29/02/2000", 0, "29/02/2000 00:00:00"},
+      {"dd/mm/yyyy hh:nn", "29/02/2024 24:00", 0, "01/03/2024 00:00:00"},
+      {"dd/mm/yyyy", "30/04/2024", 0, "30/04/2024 00:00:00"},
+      {"dd/mm/yyyy", "31/12/2024", 0, "31/12/2024 00:00:00"},
       // Runs that are no token read a number and throw it away.
       {"ddd dd/mm/yyyy", "999 5/3/2005", 0, "05/03/2005 00:00:00"},
       {"yyy dd/mm/yyyy", "2004 5/3/2005", 0, "05/03/2005 00:00:00"},
@@ -96,6 +98,17 @@ TEST_F(DateValueTest, ChecksRunInOrderAndTheLastFailureWins) {
       {"dd/mm/yy", "5/13/04", 2, nullptr},
       {"dd/mm/yyyy", "0/3/2005", 1, nullptr},  // day 0 is never replaced
       {"dd/mm/yyyy", "32/3/2005", 1, nullptr},
+      // A day the month lacks is refused, never carried into the next month.
+      {"dd/mm/yyyy", "31/02/2024", 1, nullptr},
+      {"dd/mm/yyyy", "29/02/2023", 1, nullptr},
+      {"dd/mm/yyyy", "31/04/2024", 1, nullptr},
+      {"dd/mm/yyyy", "30/02/2000", 1, nullptr},
+      {"dd/mm/yyyy", "29/02/1900", 1, nullptr},  // no leap day in a century but every fourth
+      {"dd/mm/yyyy", "29/02/2100", 1, nullptr},
+      {"dd/mm/yyyy", "31/11/2024", 1, nullptr},
+      {"dd/mm/yy", "29/2/23", 1, nullptr},
+      {"dd/mm/yyyy", "31/13/2026", 2, nullptr},
+      {"dd/mm/yyyy", "30/02/1600", 3, nullptr},
       {"dd/mm/yyyy", "31/12/1600", 3, nullptr},
       {"dd/mm/yyyy", "1/1/1601", 0, "01/01/1601 00:00:00"},
       {"dd/mm/yyyy", "1/1/10000", 3, nullptr},
@@ -215,6 +228,8 @@ TEST_F(DateValueTest, CountsSecondsOnTheWallClockFrom1601To9999) {
       {{1601, 1, 1, 0, 0, 0}, 0, -11644473600},
       {{9999, 12, 31, 23, 59, 59}, 0, 253402300799},
       {{9999, 12, 31, 24, 0, 0}, DateValue::kBadTime, 0},  // carried past the last year
+      {{2024, 2, 30, 0, 0, 0}, DateValue::kBadDay, 0},
+      {{2024, 2, 29, 24, 0, 0}, 0, 1709251200},  // the end of the leap day
   };
   for (const auto& c : cases) {
     DateValue date;

@@ -31,6 +31,13 @@ TEST(GridColumn, CellsReadUnderTheTypeAndWrittenBackFromTheirNumber) {
       {"type=DATE;format=dd/mm/yyyy", "", 0, ""},
       {"type=DATE;format=dd/mm/yyyy;notnull=true", "", 8, ""},
       {"type=DATE;format=dd/mm/yyyy", "32/01/2024", 1, ""},
+      {"type=DATE;format=dd/mm/yyyy", "31/02/2024", 1, ""},  // never carried into March
+      {"type=DATE;format=dd/mm/yyyy", "29/02/2023", 1, ""},
+      {"type=DATE;format=dd/mm/yyyy", "31/04/2024", 1, ""},
+      {"type=DATE;format=dd/mm/yyyy", "30/02/2000", 1, ""},
+      {"type=DATE;format=dd/mm/yyyy", "29/02/2100", 1, ""},
+      {"type=DATE;format=dd/mm/yyyy", "29/02/2024", 0, "29/02/2024"},
+      {"type=DATE;format=dd/mm/yyyy", "29/02/2000", 0, "29/02/2000"},
       {"type=CURRENCY;format=99999.88", "12.5", 0, "12.50"},
       {"type=CURRENCY;format=99999.88", "-0.05", 0, "-0.05"},
       {"type=CURRENCY;format=99999.88", "-0.001", 0, "0.00"},
@@ -41,6 +48,7 @@ TEST(GridColumn, CellsReadUnderTheTypeAndWrittenBackFromTheirNumber) {
       {"type=CURRENCY;format=999999999999999999", "999999999999999999", 0, "999999999999999999"},
       {"type=CURRENCY;format=99999.88", "twelve", 1, ""},
       {"type=CURRENCY;format=99999.88;notnull=true", "", 8, ""},
+      {"type=CURRENCY;format=9999.88;notnull=true", "12,5", 1, ""},  // wrong, not missing
   };
   for (const auto& c : cases) {
     const GridColumn column = Declared(c.properties);

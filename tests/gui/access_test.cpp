@@ -21,12 +21,18 @@ struct Heard {
   long role = 0, state = 0;
 };
 
-Heard Ask(HWND control) {
-  Heard heard;
+// The control's object as a client gets it, or null.
+IAccessible* ObjectOf(HWND control) {
   IAccessible* object = nullptr;
   if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                        reinterpret_cast<void**>(&object))) ||
-      !object) {
+                                        reinterpret_cast<void**>(&object))))
+    return nullptr;
+  return object;
+}
+
+Heard AskObject(IAccessible* object) {
+  Heard heard;
+  if (!object) {
     heard.name = "(no object)";
     return heard;
   }
@@ -41,7 +47,13 @@ Heard Ask(HWND control) {
   answer = {};
   if (SUCCEEDED(object->get_accState(self, &answer)) && answer.vt == VT_I4)
     heard.state = answer.lVal;
-  object->Release();
+  return heard;
+}
+
+Heard Ask(HWND control) {
+  IAccessible* object = ObjectOf(control);
+  const Heard heard = AskObject(object);
+  if (object) object->Release();
   return heard;
 }
 
@@ -133,6 +145,35 @@ TEST_F(AccessGui, EachControlIsNamedInOrderAndPaintedOnesHaveTheirRoles) {
   EXPECT_EQ(FX_FormItemGet("order", "customer", fx::key::ACCNAME), "Buyer");
   ASSERT_EQ(FX_FormItemSet("order", "customerLabel", fx::key::VALUE, "Customer"), 0);
   ASSERT_EQ(FX_FormItemSet("order", "customer", fx::key::ACCNAME, ""), 0);
+
+  // A client keeps the object it was given and asks it again after each change.
+  const struct {
+    const char* asked;  // whose object is kept
+    const char* item;
+    const char* key;
+    const char* value;
+    const char* name;
+  } changes[] = {
+      {"customer", "customer", fx::key::ACCNAME, "Buyer", "Buyer"},
+      {"customer", "customer", fx::key::ACCNAME, "", "Customer"},
+      {"customer", "customerLabel", fx::key::VALUE, "Client", "Client"},
+      {"customer", "customerLabel", fx::key::VALUE, "Customer", "Customer"},
+      {"customerLabel", "customerLabel", fx::key::VALUE, "Client", "Client"},
+      {"customerLabel", "customerLabel", fx::key::VALUE, "Customer", "Customer"},
+      {"code", "code", fx::key::REMARK, "Zip code", "Zip code"},
+      {"code", "code", fx::key::REMARK, "Postal code", "Postal code"},
+      {"btnSave", "btnSave", fx::key::VALUE, "Store", "Store"},
+      {"btnSave", "btnSave", fx::key::VALUE, "Save", "Save"},
+  };
+  for (const auto& c : changes) {
+    IAccessible* kept = ObjectOf(Control(c.asked));
+    ASSERT_NE(kept, nullptr) << c.asked;
+    ASSERT_EQ(AskObject(kept).name, Ask(Control(c.asked)).name) << c.asked;
+    ASSERT_EQ(FX_FormItemSet("order", c.item, c.key, c.value), 0);
+    EXPECT_EQ(AskObject(kept).name, c.name)
+        << c.asked << " kept, " << c.item << " " << c.key << "=" << c.value;
+    kept->Release();
+  }
   // Window texts stay the items' names: programs find their controls by them.
   char text[32] = "";
   GetWindowTextA(Control("btnSave"), text, sizeof text);

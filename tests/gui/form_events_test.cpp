@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -233,21 +234,40 @@ TEST_F(FormEvents, DateAndAmountAreWrittenBackNormalised) {
   EXPECT_EQ(FindItemDef(form_, "amount").currency.integerPart(), 12);
 }
 
-TEST_F(FormEvents, ImpossibleDateKeepsTheFocusWithoutMessage) {
+// The library's language outlives a form, and the other tests expect the default.
+struct FrenchAfterwards {
+  ~FrenchAfterwards() { FX_LanguageSet("FR"); }
+};
+
+TEST_F(FormEvents, ImpossibleDateKeepsTheFocusAndSaysSoUntilLeftRight) {
   Add("when", fx::item::EDIT, 1, "type=date;format=dd/mm/yyyy;remark=Day/month/year");
-  Add("other", fx::item::EDIT, 2, "");
+  Add("other", fx::item::EDIT, 2, "remark=Something else");
   Create("edge=false;stbar=true");
-  Type("when", "31/13/2005");
-  SetFocus(Control("other"));
-  test::PumpMessages();
-  EXPECT_EQ(GetFocus(), Control("when"));
-  EXPECT_EQ(FindWindowDef(form_).statusText, "");
-  EXPECT_EQ(StatusBar(), "Day/month/year");
+  const struct {
+    const char* typed;
+    bool refused;
+  } cases[] = {
+      {"31/13/2026", true}, {"31/02/2024", true}, {"29/02/2023", true},
+      {"31/04/2024", true}, {"30/02/2000", true}, {"29/02/2024", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Type("when", c.typed);
+    // Tab, typed, twice: the message is shown at once and stays while the user is there.
+    const HWND stays = c.refused ? Control("when") : Control("other");
+    for (int attempt = 0; attempt < (c.refused ? 2 : 1); ++attempt) {
+      EXPECT_EQ(test::TypeInLoop({VK_TAB}, stays), 0);
+      EXPECT_EQ(GetFocus(), stays);
+      EXPECT_EQ(FindWindowDef(form_).statusText, c.refused ? "Saisie incorrecte" : "");
+      EXPECT_EQ(StatusBar(), c.refused ? "Saisie incorrecte" : "Something else");
+    }
+  }
+  EXPECT_EQ(Text("when"), "29/02/2024");
 }
 
-TEST_F(FormEvents, InvalidAmountSaysIncorrectAndRequiredWins) {
+TEST_F(FormEvents, InvalidAmountSaysIncorrectAndOnlyAnEmptyOneIsRequired) {
   Add("free", fx::item::EDIT, 1, "type=currency;format=999.88");
-  Add("needed", fx::item::EDIT, 2, "type=currency;format=999.88;notnull=true");
+  Add("needed", fx::item::EDIT, 2, "type=currency;format=9999.88;notnull=true");
   Add("other", fx::item::EDIT, 3, "");
   Create();
   Type("free", "1,5");
@@ -257,17 +277,77 @@ TEST_F(FormEvents, InvalidAmountSaysIncorrectAndRequiredWins) {
   EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie incorrecte");
 
   Type("free", "");
-  Type("needed", "12a");
-  SetFocus(Control("other"));
-  test::PumpMessages();
-  EXPECT_EQ(GetFocus(), Control("needed"));
-  EXPECT_EQ(FindWindowDef(form_).statusText, "Saisie obligatoire");
+  const struct {
+    const char* typed;
+    const char* status;
+  } cases[] = {{"12,5", "Saisie incorrecte"}, {"12a", "Saisie incorrecte"}, {"", "Saisie obligatoire"}};
+  for (const auto& c : cases) {
+    Type("needed", c.typed);
+    SetFocus(Control("other"));
+    test::PumpMessages();
+    EXPECT_EQ(GetFocus(), Control("needed")) << c.typed;
+    EXPECT_EQ(FindWindowDef(form_).statusText, c.status) << c.typed;
+  }
 }
 
-// The library's language outlives a form, and the other tests expect the default.
-struct FrenchAfterwards {
-  ~FrenchAfterwards() { FX_LanguageSet("FR"); }
-};
+// Puts the text on the clipboard, as the user's copy would.
+void CopyToClipboard(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  ASSERT_NE(block, nullptr);
+  memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  ASSERT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+  CloseClipboard();
+}
+
+TEST_F(FormEvents, NothingIsCutWithoutAWord) {
+  const std::string kFrenchCut = "Texte trop long", kEnglishCut = "Text too long";
+  const std::string longName(2000, 'n');
+  const struct {
+    const char* route;
+    const char* language;
+    std::string kept;  // what the field then holds
+    std::string said;  // how the status bar begins
+  } cases[] = {
+      {"paste", "FR", std::string(120, 'n'), kFrenchCut},
+      {"paste", "US", std::string(120, 'n'), kEnglishCut},
+      {"set", "FR", std::string(120, 'n'), kFrenchCut},
+      {"set short", "FR", "Ada", "Your name"},
+      // A LENGTH set at run time limits typing as the declared one does.
+      {"typed after LENGTH=3", "FR", "abc", kFrenchCut},
+  };
+  const FrenchAfterwards restore;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.route) + " " + c.language);
+    SetUp();
+    Add("name", fx::item::EDIT, 1, "length=120;remark=Your name");
+    Add("other", fx::item::EDIT, 2, "");
+    Create("edge=false;stbar=true");
+    ASSERT_EQ(FX_LanguageSet(c.language), 0);
+    SetFocus(Control("name"));
+    test::PumpMessages();
+    const std::string route = c.route;
+    if (route == "paste") {
+      CopyToClipboard(longName);
+      SendMessageA(Control("name"), WM_PASTE, 0, 0);
+    } else if (route == "set") {
+      ASSERT_EQ(FX_FormItemSet(form_, "name", fx::key::VALUE, longName), 0);
+    } else if (route == "set short") {
+      ASSERT_EQ(FX_FormItemSet(form_, "name", fx::key::VALUE, "Ada"), 0);
+    } else {
+      ASSERT_EQ(FX_FormItemSet(form_, "name", fx::key::LENGTH, "3"), 0);
+      EXPECT_EQ(SendMessageA(Control("name"), EM_GETLIMITTEXT, 0, 0), 3);
+      EXPECT_EQ(test::TypeInLoop({'A', 'B', 'C', 'D'}, nullptr), 0);
+    }
+    test::PumpMessages();
+    EXPECT_EQ(Text("name"), c.kept);
+    EXPECT_EQ(FX_FormItemGet(form_, "name", fx::key::VALUE), c.kept);
+    EXPECT_EQ(StatusBar().substr(0, c.said.size()), c.said);
+    Close();
+  }
+}
 
 TEST_F(FormEvents, LanguageChoosesTheReportAndStatusTexts) {
   Add("name", fx::item::EDIT, 1, "notnull=y");

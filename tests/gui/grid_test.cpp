@@ -196,6 +196,7 @@ TEST_F(Grid, CallsCheckTheirArguments) {
       {"date without format", FX_GridColumnAdd(form_, "grid", "y", "type=DATE"), 24, true},
       {"amount too long", FX_GridColumnAdd(form_, "grid", "z", "type=CURRENCY;format=9999999999999999.888"), 24, true},
       {"impossible date", FX_GridCellSet(form_, "grid", 0, "when", "31/13/2024"), 31, false},
+      {"day the month lacks", FX_GridCellSet(form_, "grid", 0, "when", "31/02/2024"), 31, false},
       {"amount not a number", FX_GridCellSet(form_, "grid", 0, "amount", "twelve"), 31, false},
       {"required amount empty", FX_GridCellSet(form_, "grid", 0, "amount", ""), 31, false},
       {"ROWS is read only", FX_FormItemSet(form_, "grid", "rows", "4"), 19, false},
