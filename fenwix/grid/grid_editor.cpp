@@ -176,9 +176,14 @@ void PlaceGridEditor(const std::string& formName, const std::string& itemName) {
                  TRUE);
 }
 
-bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit) {
+namespace {
+
+// Closes the open edit: committed (commit true) or cancelled. 0 when the edit is over;
+// else the refused value's code, the edit still open with the keyboard and the status bar
+// saying why.
+std::int32_t CloseEditor(const std::string& formName, const std::string& itemName, bool commit) {
   Grid* grid = FindGrid(formName, itemName);
-  if (!grid || !grid->editor) return true;
+  if (!grid || !grid->editor) return 0;
   const HWND editor = grid->editor;
   const std::int32_t row = grid->editRow;
   const std::int32_t column = grid->editColumn;
@@ -190,7 +195,7 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
     if (value.code != 0) {
       ShowStatus(formName, value.code == kRequiredEmpty ? RequiredInputText() : InvalidInputText());
       if (os::GetFocus() != editor) os::SetFocus(editor);
-      return false;
+      return value.code;
     }
     // The edit is over before the program hears of it: what it does meanwhile (a message
     // box, a change of the rows) finds no edit open.
@@ -218,7 +223,19 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
     if (hadFocus) os::SetFocus(item.control);
   }
   os::SendMessageA(item.control, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
-  return true;
+  return 0;
+}
+
+}  // namespace
+
+bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit) {
+  return CloseEditor(formName, itemName, commit) == 0;
+}
+
+ErrorCode CommitGridEdits(const std::string& formName) {
+  for (const std::string& itemName : FormItemNames(formName))
+    if (const std::int32_t code = CloseEditor(formName, itemName, true)) return code;
+  return 0;
 }
 
 void EndGridEdit(const std::string& formName, const std::string& itemName) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/grid/grid_editor.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -303,6 +304,46 @@ TEST_F(Grid, EditsWithRealKeys) {
   // Return on a row that is not being edited activates it.
   Keys({VK_RETURN});
   EXPECT_EQ(events.back(), "ITEMCLIC 1 0");
+}
+
+// What a form's OK, its check and the program's own commit do with an open edit: a taken
+// value is stored and raises "CELLCHG"; a refused one gives its code and keeps the edit,
+// with the keyboard, saying why.
+TEST_F(Grid, CommitTakesOrRefusesTheOpenEdit) {
+  Columns();
+  Fill({{"05/03/2024", "10", "Ada"}});
+  Create();
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  const struct {
+    const char* what;
+    std::initializer_list<WORD> keys;  // typed on the selected row's current cell
+    ErrorCode code;
+    std::string status, when, amount, event;
+  } cases[] = {
+      {"an impossible date", {'3', '2', VK_DIVIDE, '1', VK_DIVIDE, '2', '0', '2', '4'}, 1, "Saisie incorrecte", "05/03/2024", "10.00", ""},
+      {"a date", {'7', VK_DIVIDE, '4', VK_DIVIDE, '2', '0', '2', '5'}, 0, "Pick an order", "07/04/2025", "10.00", "CELLCHG 0 0"},
+      {"a required amount left empty", {VK_RIGHT, VK_F2, VK_BACK}, 8, "Saisie obligatoire", "07/04/2025", "10.00", ""},
+      {"an amount", {'4', '2'}, 0, "Pick an order", "07/04/2025", "42.00", "CELLCHG 0 1"},
+  };
+  for (const auto& c : cases) {
+    events.clear();
+    Keys(c.keys);
+    ASSERT_TRUE(Editor()) << c.what;
+    EXPECT_EQ(CommitGridEdits(form_), c.code) << c.what;
+    Pump(3);
+    EXPECT_EQ(Editor() != nullptr, c.code != 0) << c.what << ": the edit stays open only when refused";
+    if (c.code) {
+      EXPECT_EQ(GetFocus(), Editor()) << c.what;
+    }
+    EXPECT_EQ(Status(), c.status) << c.what;
+    EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "when"), c.when) << c.what;
+    EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "amount"), c.amount) << c.what;
+    EXPECT_EQ(events.empty() ? "" : events.back(), c.event) << c.what;
+    if (c.code) Keys({VK_ESCAPE});
+  }
+  EXPECT_EQ(CommitGridEdits(form_), 0) << "no edit open";
+  EXPECT_EQ(CommitGridEdits("nowhere"), 0) << "no such form";
 }
 
 TEST_F(Grid, HeaderClicksSortByType) {
