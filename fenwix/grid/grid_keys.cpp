@@ -36,6 +36,13 @@ void MoveCurrentColumn(HWND list, Grid& grid, int step) {
   os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
 }
 
+// A character, not a control key's: Ctrl with a key gives a control character or, with
+// Space, a plain one, but Ctrl+Alt is AltGr, which types "@", "€" or "ł" on many layouts.
+bool StartsEdit(WPARAM character) {
+  if (character < 0x20 || character == 0x7F) return false;
+  return !Pressed(VK_CONTROL) || Pressed(VK_MENU);
+}
+
 bool IsGridKey(WPARAM key) {
   return key == VK_F2 || key == VK_RETURN || key == VK_LEFT || key == VK_RIGHT || key == 'C' ||
          key == 'A';
@@ -104,9 +111,16 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
           return 0;
         break;
       case WM_CHAR:
-        // A character typed on a cell starts its edit with that character.
-        if (wParam >= 0x20 && !Pressed(VK_CONTROL) && GridOfWindow(list, formName, itemName)) {
+        if (StartsEdit(wParam) && GridOfWindow(list, formName, itemName)) {
           Grid* grid = FindGrid(formName, itemName);
+          if (grid && grid->editor) {
+            // Characters that arrived together (an input method's result, a dead key and
+            // the letter after it) were queued for the list view before the first one
+            // opened the edit: they belong to that edit.
+            os::SendMessageW(grid->editor, WM_CHAR, wParam, lParam);
+            return 0;
+          }
+          // A character typed on a cell starts its edit with that character.
           const std::int32_t row = grid ? SelectedRow(list, *grid) : -1;
           if (row >= 0) OpenGridEditor(formName, itemName, row, grid->column, wParam);
           return 0;

@@ -131,6 +131,13 @@ class Grid : public ::testing::Test {
     return text;
   }
   HWND Editor() { return FindWindowExA(list_, nullptr, "Edit", nullptr); }
+  // Names in an editable text column, one a row.
+  void Names(const std::vector<const char*>& names) {
+    ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "name", "edit=true"), 0);
+    ASSERT_EQ(FX_GridRowCountSet(form_, "grid", static_cast<int>(names.size())), 0);
+    for (std::size_t r = 0; r < names.size(); ++r)
+      ASSERT_EQ(FX_GridCellSet(form_, "grid", static_cast<int>(r), "name", names[r]), 0);
+  }
   void ClickHeader(int column) {
     const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
     RECT r;
@@ -389,6 +396,44 @@ TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
   EXPECT_EQ(copied, "Date\tamount\tCustomer\r\n02/01/2024\t100.00\tbob by\r\n\t9.50\tAda\r\n");
   Keys({'A'}, VK_CONTROL);
   EXPECT_EQ(SendMessageA(list_, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+}
+
+// Characters typed on a cell start its edit, and characters that arrive together go into
+// that one edit: an input method's result and a dead key's pair are queued for the list
+// view before the first of them opens the edit. AltGr is Ctrl+Alt to the program.
+TEST_F(Grid, TypedCharactersGoIntoOneEdit) {
+  Names({"Ada"});
+  Create();
+  const struct {
+    const char* what;
+    std::vector<std::pair<UINT, wchar_t>> posted;
+    std::vector<BYTE> held;  // keys down while the characters arrive
+    std::string stored;
+  } cases[] = {
+      {"Ctrl+Space, not a character", {{WM_CHAR, L' '}}, {VK_CONTROL, VK_LCONTROL}, "Ada"},
+      {"an input method's result", {{WM_IME_CHAR, L'\u00E9'}, {WM_IME_CHAR, L'\u00FC'}}, {}, "\xE9\xFC"},
+      {"a dead key and a letter it does not take", {{WM_CHAR, L'^'}, {WM_CHAR, L'x'}}, {}, "^x"},
+      {"AltGr's at sign", {{WM_CHAR, L'@'}}, {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, "@"},
+      {"AltGr's euro sign", {{WM_CHAR, L'\u20AC'}}, {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, "\x80"},
+  };
+  for (const auto& c : cases) {
+    events.clear();
+    SetFocus(list_);
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+    BYTE before[256], held[256];
+    GetKeyboardState(before);
+    std::copy(before, before + 256, held);
+    for (BYTE key : c.held) held[key] = 0x80;
+    SetKeyboardState(held);
+    for (const auto& message : c.posted) PostMessageW(list_, message.first, message.second, 1);
+    Pump(3);
+    SetKeyboardState(before);
+    if (Editor()) Keys({VK_RETURN});
+    EXPECT_FALSE(Editor()) << c.what;
+    EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "name"), c.stored) << c.what;
+    EXPECT_EQ(std::count(events.begin(), events.end(), "CELLCHG 0 0"), c.stored == "Ada" ? 0 : 1)
+        << c.what << ": one edit";
+  }
 }
 
 }  // namespace
