@@ -116,6 +116,12 @@ bool CellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
                           reinterpret_cast<LPARAM>(&cell)) != 0;
 }
 
+// Whether a stored cell holds the value.
+bool HoldsValue(const Grid& grid, std::int32_t row, std::size_t column, const TypedText& value) {
+  return grid.cells.HoldsNumbers(column) ? grid.cells.Number(row, column) == value.order
+                                         : grid.cells.Text(row, column) == value.normal;
+}
+
 // The edit field in the list view's font.
 void ShowListFont(HWND editor, HWND list) {
   os::SendMessageA(editor, WM_SETFONT,
@@ -205,14 +211,19 @@ std::int32_t CloseEditor(const std::string& formName, const std::string& itemNam
     if (hadFocus) os::SetFocus(item.control);
     grid->edited = value.normal;
     const TypedText old = grid->source ? TypedText() : StoreCell(*grid, row, index, value);
+    const std::uint32_t arrangement = grid->cells.arrangement();
     // The help text is back before the program hears of the value, so that a text of its
     // own (why it refuses the value) stays.
     ShowStatus(formName, item.remark);
     const FormDef form = FindWindowDef(formName);
     const INT_PTR refused = RaiseEvent(form, itemName, fx::event::CELLCHG,
                                        {form.handle, WM_NOTIFY, static_cast<WPARAM>(row), column});
+    // A refused value gives the cell its old value back, unless the program has moved or
+    // reloaded the rows meanwhile, or written the cell itself: the row number may then
+    // name another record, and what the program wrote stands.
     grid = FindGrid(formName, itemName);
-    if (refused && grid && !grid->source && row < grid->rows)
+    if (refused && grid && !grid->source && grid->cells.arrangement() == arrangement &&
+        HoldsValue(*grid, row, index, value))
       StoreCell(*grid, row, index, old);
   } else {
     // A cancelled edit takes back what its refusal said, with the value.

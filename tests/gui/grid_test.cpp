@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,12 +22,15 @@ class MainWindow : public ::testing::Environment {
 const auto* const kMainWindow = ::testing::AddGlobalTestEnvironment(new MainWindow);
 
 std::vector<std::string> events;  // "EVENT wParam lParam"
+// What the program does when it hears "CELLCHG", and its answer.
+std::function<std::intptr_t(const std::string& form)> onCellChange;
 
-std::intptr_t Record(std::string, std::string item, std::string event, HWND, UINT, WPARAM wParam,
-                     LPARAM lParam) {
+std::intptr_t Record(std::string form, std::string item, std::string event, HWND, UINT,
+                     WPARAM wParam, LPARAM lParam) {
   if (item == "grid" && event != fx::event::BEFORE && event != fx::event::ITEMKEY)
     events.push_back(event + " " + std::to_string(static_cast<int>(wParam)) + " " +
                      std::to_string(static_cast<int>(lParam)));
+  if (event == fx::event::CELLCHG && onCellChange) return onCellChange(form);
   return 0;
 }
 
@@ -79,6 +83,7 @@ class Grid : public ::testing::Test {
   void SetUp() override {
     form_ = test::NewName("orders");
     events.clear();
+    onCellChange = nullptr;
     sourceCalls = 0;
     ASSERT_EQ(FX_FormItemAdd(form_, "grid", fx::item::DATAGRID, 1, 10, 10, 420, 200,
                              "remark=Pick an order"), 0);
@@ -433,6 +438,52 @@ TEST_F(Grid, TypedCharactersGoIntoOneEdit) {
     EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "name"), c.stored) << c.what;
     EXPECT_EQ(std::count(events.begin(), events.end(), "CELLCHG 0 0"), c.stored == "Ada" ? 0 : 1)
         << c.what << ": one edit";
+  }
+}
+
+// A refused "CELLCHG" gives the cell its old value back only while the row still holds
+// the record that was edited: a program that moved or reloaded the rows, or wrote the
+// cell itself, keeps what it wrote.
+TEST_F(Grid, ARefusedCellOverwritesNoOtherRecord) {
+  const auto reload = [](const std::string& form) {
+    FX_GridRowCountSet(form, "grid", 0);
+    FX_GridRowCountSet(form, "grid", 3);
+    const char* names[] = {"Cy", "Bob", "Ada"};
+    for (int r = 0; r < 3; ++r) FX_GridCellSet(form, "grid", r, "name", names[r]);
+  };
+  const auto rewrite = [](const std::string& form) {
+    const char* names[] = {"Cy", "Bob", "Ada"};
+    for (int r = 0; r < 3; ++r) FX_GridCellSet(form, "grid", r, "name", names[r]);
+  };
+  const struct {
+    const char* what;
+    std::function<void(const std::string&)> program;
+    std::intptr_t answer;
+    std::vector<std::string> names;
+  } cases[] = {
+      {"accepted", nullptr, 0, {"ava", "Bob", "Cy"}},
+      {"refused", nullptr, 1, {"Ada", "Bob", "Cy"}},
+      {"refused after a reload in another order", reload, 1, {"Cy", "Bob", "Ada"}},
+      {"refused after the rows were rewritten in another order", rewrite, 1, {"Cy", "Bob", "Ada"}},
+      {"refused after the program wrote the cell",
+       [](const std::string& form) { FX_GridCellSet(form, "grid", 0, "name", "Ann"); }, 1,
+       {"Ann", "Bob", "Cy"}},
+  };
+  Names({"Ada", "Bob", "Cy"});
+  Create();
+  for (const auto& c : cases) {
+    const char* names[] = {"Ada", "Bob", "Cy"};
+    ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 3), 0);
+    for (int r = 0; r < 3; ++r) ASSERT_EQ(FX_GridCellSet(form_, "grid", r, "name", names[r]), 0);
+    onCellChange = [&c](const std::string& form) {
+      if (c.program) c.program(form);
+      return c.answer;
+    };
+    SetFocus(list_);
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+    Keys({'A', 'V', 'A', VK_RETURN});
+    onCellChange = nullptr;
+    EXPECT_EQ(Column("name"), c.names) << c.what;
   }
 }
 
