@@ -105,17 +105,6 @@ TypedText StoreCell(Grid& grid, std::int32_t row, std::size_t column, const Type
   return old;
 }
 
-// The cell's rectangle in the list view, the row scrolled into view first.
-bool CellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
-  cell = {};
-  cell.top = column;
-  // The first column's bounds are the whole row's; its label is the cell.
-  cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
-  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-  return os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
-                          reinterpret_cast<LPARAM>(&cell)) != 0;
-}
-
 // Whether a stored cell holds the value.
 bool HoldsValue(const Grid& grid, std::int32_t row, std::size_t column, const TypedText& value) {
   return grid.cells.HoldsNumbers(column) ? grid.cells.Number(row, column) == value.order
@@ -142,8 +131,9 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
   if (column < 0) return false;
   grid->column = column;
 
+  // The edit field opens over a cell the user sees.
   RECT cell;
-  if (!CellRect(item.control, row, column, cell)) return false;
+  if (!ScrollToCell(item.control, row, column, cell)) return false;
   const GridColumn& declared = grid->columns[static_cast<std::size_t>(column)];
   const DWORD align = declared.align == 1 ? ES_RIGHT : declared.align == 0 ? ES_CENTER : ES_LEFT;
   const HWND editor = CreateTextWindow(
@@ -174,9 +164,10 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
 void PlaceGridEditor(const std::string& formName, const std::string& itemName) {
   const Grid* grid = FindGrid(formName, itemName);
   const HWND list = FindItemDef(formName, itemName).control;
+  if (!grid || !grid->editor || !list) return;
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid->editRow), FALSE);
   RECT cell;
-  if (!grid || !grid->editor || !list || !CellRect(list, grid->editRow, grid->editColumn, cell))
-    return;
+  if (!GridCellRect(list, grid->editRow, grid->editColumn, cell)) return;
   ShowListFont(grid->editor, list);
   os::MoveWindow(grid->editor, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top,
                  TRUE);

@@ -24,15 +24,8 @@ void MoveCurrentColumn(HWND list, Grid& grid, int step) {
   grid.column = column;
   const std::int32_t row = SelectedRow(list, grid);
   if (row < 0) return;
-  RECT cell = {};
-  cell.top = column;
-  cell.left = LVIR_BOUNDS;
-  RECT client;
-  if (os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)) &&
-      os::GetClientRect(list, &client)) {
-    const int dx = cell.left < 0 ? cell.left : cell.right > client.right ? cell.right - client.right : 0;
-    if (dx) os::SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(dx), 0);
-  }
+  RECT cell;
+  ScrollToCell(list, row, column, cell);
   os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
 }
 
@@ -126,6 +119,17 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
           return 0;
         }
         break;
+      case WM_NOTIFY: {
+        // The edit field follows its column when the user drags a divider of the header.
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header && (header->code == HDN_ITEMCHANGEDW || header->code == HDN_ITEMCHANGEDA) &&
+            GridOfWindow(list, formName, itemName)) {
+          const LRESULT result = CallOriginal(list, message, wParam, lParam);
+          PlaceGridEditor(formName, itemName);
+          return result;
+        }
+        break;
+      }
       case WM_VSCROLL:
       case WM_HSCROLL:
       case WM_MOUSEWHEEL:

@@ -1,6 +1,8 @@
 // Making and updating a grid's list view.
 #include "fenwix/grid/grid_view.h"
 
+#include <algorithm>
+
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_keys.h"
 #include "fenwix/grid/grid_record.h"
@@ -156,6 +158,30 @@ void SelectRow(HWND list, const Grid& grid, std::int32_t row) {
   os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
   os::SendMessageA(list, LVM_SETSELECTIONMARK, 0, row);
   os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
+  cell = {};
+  cell.top = column;
+  // The first column's bounds are the whole row's; its label is the cell.
+  cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+  return os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                          reinterpret_cast<LPARAM>(&cell)) != 0;
+}
+
+bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  RECT client;
+  if (!GridCellRect(list, row, column, cell) || !os::GetClientRect(list, &client)) return false;
+  int dx = 0;
+  if (cell.left < client.left) {
+    dx = cell.left - client.left;
+  } else if (cell.right > client.right) {
+    dx = std::min(cell.right - client.right, cell.left - client.left);
+  }
+  if (!dx) return true;
+  os::SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(dx), 0);
+  return GridCellRect(list, row, column, cell);
 }
 
 void NoteItemState(Grid& grid, const NMLISTVIEW& change) {

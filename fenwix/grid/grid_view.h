@@ -41,6 +41,12 @@ std::int32_t SelectedRow(HWND list, const Grid& grid);
 // Selects the one row (none for -1), focuses it and scrolls it into view.
 void SelectRow(HWND list, const Grid& grid, std::int32_t row);
 
+// The rectangle of a cell in the list view's client area; false when it has no such cell.
+bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell);
+// The same, once the list view has scrolled the cell's row and column into view (a cell
+// wider than the view shows its start).
+bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell);
+
 // The list view reports a row's new state: the focused row is followed.
 void NoteItemState(Grid& grid, const NMLISTVIEW& change);
 

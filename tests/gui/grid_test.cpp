@@ -487,4 +487,83 @@ TEST_F(Grid, ARefusedCellOverwritesNoOtherRecord) {
   }
 }
 
+// The current cell and the edit field over it are where the user can see them, however
+// the grid was scrolled or its columns resized.
+TEST_F(Grid, TheEditedCellIsInView) {
+  // Wider together than the view: the first two columns fit in it, the last one only alone.
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "first", "edit=true;width=150"), 0);
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "second", "edit=true;width=150"), 0);
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "third", "edit=true;width=300"), 0);
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 2), 0);
+  Create();
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  const auto dragDivider = [this](int column, int dx) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+    RECT r;
+    SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const auto at = [](int x, int y, DWORD flags) {
+      INPUT input = {};
+      input.type = INPUT_MOUSE;
+      input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+      input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+      input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+      SendInput(1, &input, sizeof input);
+      Pump(2);
+    };
+    const int x = r.right - 1, y = (r.top + r.bottom) / 2;
+    at(x, y, 0);
+    at(x, y, MOUSEEVENTF_LEFTDOWN);
+    at(x + dx / 2, y, 0);
+    at(x + dx, y, 0);
+    at(x + dx, y, MOUSEEVENTF_LEFTUP);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    int column;   // the current cell's
+    bool editing;
+  } cases[] = {
+      {"Right onto a column in view", [] { Keys({VK_RIGHT}); }, 1, false},
+      {"Left onto the first column", [] { Keys({VK_LEFT}); }, 0, false},
+      {"Right onto the last column", [] { Keys({VK_RIGHT, VK_RIGHT}); }, 2, false},
+      {"F2 after the view was scrolled away",
+       [this] {
+         SendMessageA(list_, LVM_SCROLL, static_cast<WPARAM>(-2000), 0);
+         Keys({VK_F2});
+       }, 2, true},
+      {"F2 on the first column scrolled away",
+       [this] {
+         Keys({VK_ESCAPE, VK_LEFT, VK_LEFT});
+         SendMessageA(list_, LVM_SCROLL, 2000, 0);
+         Keys({VK_F2});
+       }, 0, true},
+      {"the divider before the edited column dragged",
+       [&] {
+         Keys({VK_ESCAPE, VK_RIGHT, VK_F2});
+         dragDivider(0, -60);
+       }, 1, true},
+      {"the edited column's own divider dragged", [&] { dragDivider(1, 40); }, 1, true},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    RECT client, cell = {};
+    GetClientRect(list_, &client);
+    cell.top = c.column;
+    cell.left = c.column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageA(list_, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell)));
+    EXPECT_TRUE(cell.left >= 0 && cell.right <= client.right)
+        << c.what << ": cell from " << cell.left << " to " << cell.right << ", view to " << client.right;
+    ASSERT_EQ(Editor() != nullptr, c.editing) << c.what;
+    if (!c.editing) continue;
+    RECT editor;
+    GetWindowRect(Editor(), &editor);
+    MapWindowPoints(nullptr, list_, reinterpret_cast<POINT*>(&editor), 2);
+    EXPECT_EQ(std::to_string(editor.left) + ".." + std::to_string(editor.right),
+              std::to_string(cell.left) + ".." + std::to_string(cell.right))
+        << c.what << ": the edit field over its cell";
+  }
+}
+
 }  // namespace
