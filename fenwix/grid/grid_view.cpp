@@ -113,7 +113,6 @@ void ShowGridRows(const std::string& formName, const std::string& itemName) {
   const ItemDef item = FindItemDef(formName, itemName);
   Grid* grid = FindGrid(formName, itemName);
   if (!item.control || !grid) return;
-  if (grid->editor && grid->editRow >= grid->rows) CloseGridEditor(formName, itemName, false);
   const std::int32_t selected = SelectedRow(item.control, *grid);
   // The list view drops a selection beyond its new count; the program hears of the row the
   // selection ends on, once.

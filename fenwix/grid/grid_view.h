@@ -31,8 +31,8 @@ void ScaleGridView(HWND list, const std::string& formName, const std::string& it
 
 void ShowGridColors(const ItemDef& item);
 
-// The row count, the cell being edited and the selection after the rows changed: an edit
-// of a row that is gone is cancelled, and a selection beyond the last row moves to it.
+// The row count and the selection after the rows changed, the edit ended before: a
+// selection beyond the last row moves to it.
 void ShowGridRows(const std::string& formName, const std::string& itemName);
 
 // The selected row: the focused row when it is selected, else the first selected one, -1

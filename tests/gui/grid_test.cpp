@@ -566,4 +566,40 @@ TEST_F(Grid, TheEditedCellIsInView) {
   }
 }
 
+// A new row count, or a source's rows, end the open edit first, as a sort or a scroll
+// does, whether or not the edited row survives: its value is committed into the row it
+// was typed in.
+TEST_F(Grid, NewRowsEndTheEdit) {
+  Names({"Ada", "Bob"});
+  Create();
+  const struct {
+    const char* what;
+    const char* row;
+    WORD key;
+    std::function<void()> change;
+    std::vector<std::string> names;
+  } cases[] = {
+      {"a larger count", "0", 'Z', [this] { FX_GridRowCountSet(form_, "grid", 3); }, {"z", "Bob", ""}},
+      {"the same count", "1", 'Y', [this] { FX_GridRowCountSet(form_, "grid", 3); }, {"z", "y", ""}},
+      {"a count without the edited row", "2", 'X', [this] { FX_GridRowCountSet(form_, "grid", 2); }, {"z", "y"}},
+      {"a source's rows",
+       "0", 'W',
+       [this] {
+         FX_GridSourceSet(form_, "grid", 5, Source);
+         FX_GridSourceSet(form_, "grid", 2, nullptr);
+       },
+       {"w", "y"}},
+  };
+  for (const auto& c : cases) {
+    SetFocus(list_);
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", c.row), 0);
+    Keys({c.key});
+    ASSERT_TRUE(Editor()) << c.what;
+    c.change();
+    Pump(3);
+    EXPECT_FALSE(Editor()) << c.what;
+    EXPECT_EQ(Column("name"), c.names) << c.what;
+  }
+}
+
 }  // namespace
