@@ -8,6 +8,7 @@
 #include "fenwix/fenwix.h"
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_sort.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
@@ -129,6 +130,7 @@ ErrorCode FX_GridSourceSet(std::string formName, std::string itemName, int rows,
     if (!source) grid.cells.SetRows(rows);
     grid.rows = rows;
     grid.sortColumn = -1;
+    if (const HWND list = FindItemDef(formName, itemName).control) ShowSortArrows(list, grid);
     ShowGridRows(formName, itemName);
     return 0;
   } catch (const std::bad_alloc&) {

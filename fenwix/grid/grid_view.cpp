@@ -6,6 +6,7 @@
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_keys.h"
 #include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_sort.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/text/encoding.h"
@@ -73,6 +74,8 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
       ReportError(1047);
       return 1047;
     }
+  // The rows are still in the order a sort left them in when the form was last open.
+  ShowSortArrows(list, grid);
   ShowFont(list, grid, item);
   ShowGridColors(item);
   os::SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rows), 0);

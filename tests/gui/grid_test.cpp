@@ -143,6 +143,18 @@ class Grid : public ::testing::Test {
     for (std::size_t r = 0; r < names.size(); ++r)
       ASSERT_EQ(FX_GridCellSet(form_, "grid", static_cast<int>(r), "name", names[r]), 0);
   }
+  // The header's sort arrows: "^" up, "v" down, "-" none, one a column.
+  std::string SortArrows() {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+    std::string arrows;
+    for (int i = 0; i < SendMessageA(header, HDM_GETITEMCOUNT, 0, 0); ++i) {
+      HDITEMA item = {};
+      item.mask = HDI_FORMAT;
+      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+      arrows += item.fmt & HDF_SORTUP ? '^' : item.fmt & HDF_SORTDOWN ? 'v' : '-';
+    }
+    return arrows;
+  }
   void ClickHeader(int column) {
     const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
     RECT r;
@@ -375,14 +387,20 @@ TEST_F(Grid, HeaderClicksSortByType) {
   EXPECT_EQ(Column("amount"), (std::vector<std::string>{"-3.00", "9.50", "20.00", "100.00"}));
   ClickHeader(2);
   EXPECT_EQ(Column("who"), (std::vector<std::string>{"Ada", "bob", "carl", ""}));
-  const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
-  HDITEMA item = {};
-  item.mask = HDI_FORMAT;
-  SendMessageA(header, HDM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
-  EXPECT_TRUE(item.fmt & HDF_SORTUP);
+  EXPECT_EQ(SortArrows(), "--^");
   EXPECT_EQ(std::count_if(events.begin(), events.end(),
                           [](const std::string& e) { return e.rfind("COLCLIC", 0) == 0; }),
             4);
+  // The arrow shows the rows' order as long as they keep it: the form opened again still
+  // has it, a source's rows have their own.
+  ASSERT_EQ(FX_FormClose(form_, ""), 0);
+  dialog_ = nullptr;
+  Create();
+  EXPECT_EQ(SortArrows(), "--^") << "the form opened again";
+  ClickHeader(0);
+  EXPECT_EQ(SortArrows(), "^--");
+  ASSERT_EQ(FX_GridSourceSet(form_, "grid", 10, Source), 0);
+  EXPECT_EQ(SortArrows(), "---") << "a source's rows";
 }
 
 TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
