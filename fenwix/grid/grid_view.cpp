@@ -175,11 +175,17 @@ bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell) 
   os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   RECT client;
   if (!GridCellRect(list, row, column, cell) || !os::GetClientRect(list, &client)) return false;
+  // The first column starts with the row, a little before its label.
+  LONG start = cell.left;
+  RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+  if (column == 0 && os::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                                      reinterpret_cast<LPARAM>(&bounds)))
+    start = bounds.left;
   int dx = 0;
-  if (cell.left < client.left) {
-    dx = cell.left - client.left;
+  if (start < client.left) {
+    dx = start - client.left;
   } else if (cell.right > client.right) {
-    dx = std::min(cell.right - client.right, cell.left - client.left);
+    dx = std::min(cell.right - client.right, start - client.left);
   }
   if (!dx) return true;
   os::SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(dx), 0);

@@ -573,6 +573,11 @@ TEST_F(Grid, TheEditedCellIsInView) {
     ASSERT_TRUE(SendMessageA(list_, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell)));
     EXPECT_TRUE(cell.left >= 0 && cell.right <= client.right)
         << c.what << ": cell from " << cell.left << " to " << cell.right << ", view to " << client.right;
+    if (c.column == 0) {
+      RECT row = {LVIR_BOUNDS, 0, 0, 0};
+      SendMessageA(list_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+      EXPECT_EQ(row.left, 0) << c.what << ": the first column from its start";
+    }
     ASSERT_EQ(Editor() != nullptr, c.editing) << c.what;
     if (!c.editing) continue;
     RECT editor;
