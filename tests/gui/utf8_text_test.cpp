@@ -202,7 +202,9 @@ TEST_F(Utf8Text, TypedCharactersComeBackWholeAsUtf8) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  SendMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+  const HWND editor = FindWindowExW(Control("grid"), nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(editor) << "no edit opened";
+  SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "city"), "\xE6\x9D\xB1\xE4\xBA\xAC");
 }
 
