@@ -6,7 +6,9 @@
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
 #include "fenwix/fenwix.h"
+#include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_sort.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
@@ -62,6 +64,9 @@ ErrorCode FX_GridRowCountSet(std::string formName, std::string itemName, int row
     SetErrorContext(ItemKey(formName, itemName), "FX_GridRowCountSet");
     if (const ErrorCode code = CheckGridItem(formName, itemName)) return code;
     if (rows < 0) return 19;
+    // The rows the edit was opened over are the program's to replace: the edit ends first,
+    // whether or not its row survives.
+    EndGridEdit(formName, itemName);
     Grid& grid = MakeGrid(formName, itemName);
     if (!grid.source) grid.cells.SetRows(rows);
     grid.rows = rows;
@@ -118,12 +123,14 @@ ErrorCode FX_GridSourceSet(std::string formName, std::string itemName, int rows,
   try {
     if (const ErrorCode code = CheckGridItem(formName, itemName)) return code;
     if (rows < 0) return 19;
+    EndGridEdit(formName, itemName);
     Grid& grid = MakeGrid(formName, itemName);
     // Without a source the grid shows its stored cells again.
     grid.source = source;
     if (!source) grid.cells.SetRows(rows);
     grid.rows = rows;
     grid.sortColumn = -1;
+    if (const HWND list = FindItemDef(formName, itemName).control) ShowSortArrows(list, grid);
     ShowGridRows(formName, itemName);
     return 0;
   } catch (const std::bad_alloc&) {

@@ -47,6 +47,7 @@ void GridCells::SetRows(std::int32_t rows) {
     if (column.unused > column.texts.size() / 2) Compact(column);
   }
   rows_ = rows;
+  ++arrangement_;
 }
 
 bool GridCells::SetText(std::int32_t row, std::size_t column, const std::string& text) {
@@ -84,6 +85,7 @@ void GridCells::Reorder(const std::vector<std::int32_t>& order) {
       Permute(column.starts, order);
     }
   }
+  ++arrangement_;
 }
 
 void GridCells::Compact(Column& column) {

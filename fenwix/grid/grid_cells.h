@@ -35,6 +35,10 @@ class GridCells {
   // Row i becomes the row that was order[i]; order holds every row once.
   void Reorder(const std::vector<std::int32_t>& order);
 
+  // Changes at every new row count or order, not at a cell's new value: a row number read
+  // while it stays the same still names the same record.
+  std::uint32_t arrangement() const { return arrangement_; }
+
  private:
   struct Column {
     bool numbers = false;
@@ -47,6 +51,7 @@ class GridCells {
 
   std::vector<Column> columns_;
   std::int32_t rows_ = 0;
+  std::uint32_t arrangement_ = 0;
 };
 
 #endif

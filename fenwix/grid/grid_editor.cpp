@@ -105,15 +105,10 @@ TypedText StoreCell(Grid& grid, std::int32_t row, std::size_t column, const Type
   return old;
 }
 
-// The cell's rectangle in the list view, the row scrolled into view first.
-bool CellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
-  cell = {};
-  cell.top = column;
-  // The first column's bounds are the whole row's; its label is the cell.
-  cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
-  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-  return os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
-                          reinterpret_cast<LPARAM>(&cell)) != 0;
+// Whether a stored cell holds the value.
+bool HoldsValue(const Grid& grid, std::int32_t row, std::size_t column, const TypedText& value) {
+  return grid.cells.HoldsNumbers(column) ? grid.cells.Number(row, column) == value.order
+                                         : grid.cells.Text(row, column) == value.normal;
 }
 
 // The edit field in the list view's font.
@@ -136,8 +131,9 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
   if (column < 0) return false;
   grid->column = column;
 
+  // The edit field opens over a cell the user sees.
   RECT cell;
-  if (!CellRect(item.control, row, column, cell)) return false;
+  if (!ScrollToCell(item.control, row, column, cell)) return false;
   const GridColumn& declared = grid->columns[static_cast<std::size_t>(column)];
   const DWORD align = declared.align == 1 ? ES_RIGHT : declared.align == 0 ? ES_CENTER : ES_LEFT;
   const HWND editor = CreateTextWindow(
@@ -168,17 +164,23 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
 void PlaceGridEditor(const std::string& formName, const std::string& itemName) {
   const Grid* grid = FindGrid(formName, itemName);
   const HWND list = FindItemDef(formName, itemName).control;
+  if (!grid || !grid->editor || !list) return;
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid->editRow), FALSE);
   RECT cell;
-  if (!grid || !grid->editor || !list || !CellRect(list, grid->editRow, grid->editColumn, cell))
-    return;
+  if (!GridCellRect(list, grid->editRow, grid->editColumn, cell)) return;
   ShowListFont(grid->editor, list);
   os::MoveWindow(grid->editor, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top,
                  TRUE);
 }
 
-bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit) {
+namespace {
+
+// Closes the open edit: committed (commit true) or cancelled. 0 when the edit is over;
+// else the refused value's code, the edit still open with the keyboard and the status bar
+// saying why.
+std::int32_t CloseEditor(const std::string& formName, const std::string& itemName, bool commit) {
   Grid* grid = FindGrid(formName, itemName);
-  if (!grid || !grid->editor) return true;
+  if (!grid || !grid->editor) return 0;
   const HWND editor = grid->editor;
   const std::int32_t row = grid->editRow;
   const std::int32_t column = grid->editColumn;
@@ -190,7 +192,7 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
     if (value.code != 0) {
       ShowStatus(formName, value.code == kRequiredEmpty ? RequiredInputText() : InvalidInputText());
       if (os::GetFocus() != editor) os::SetFocus(editor);
-      return false;
+      return value.code;
     }
     // The edit is over before the program hears of it: what it does meanwhile (a message
     // box, a change of the rows) finds no edit open.
@@ -200,14 +202,19 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
     if (hadFocus) os::SetFocus(item.control);
     grid->edited = value.normal;
     const TypedText old = grid->source ? TypedText() : StoreCell(*grid, row, index, value);
+    const std::uint32_t arrangement = grid->cells.arrangement();
     // The help text is back before the program hears of the value, so that a text of its
     // own (why it refuses the value) stays.
     ShowStatus(formName, item.remark);
     const FormDef form = FindWindowDef(formName);
     const INT_PTR refused = RaiseEvent(form, itemName, fx::event::CELLCHG,
                                        {form.handle, WM_NOTIFY, static_cast<WPARAM>(row), column});
+    // A refused value gives the cell its old value back, unless the program has moved or
+    // reloaded the rows meanwhile, or written the cell itself: the row number may then
+    // name another record, and what the program wrote stands.
     grid = FindGrid(formName, itemName);
-    if (refused && grid && !grid->source && row < grid->rows)
+    if (refused && grid && !grid->source && grid->cells.arrangement() == arrangement &&
+        HoldsValue(*grid, row, index, value))
       StoreCell(*grid, row, index, old);
   } else {
     // A cancelled edit takes back what its refusal said, with the value.
@@ -218,20 +225,21 @@ bool CloseGridEditor(const std::string& formName, const std::string& itemName, b
     if (hadFocus) os::SetFocus(item.control);
   }
   os::SendMessageA(item.control, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
-  return true;
+  return 0;
+}
+
+}  // namespace
+
+bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit) {
+  return CloseEditor(formName, itemName, commit) == 0;
+}
+
+ErrorCode CommitGridEdits(const std::string& formName) {
+  for (const std::string& itemName : FormItemNames(formName))
+    if (const std::int32_t code = CloseEditor(formName, itemName, true)) return code;
+  return 0;
 }
 
 void EndGridEdit(const std::string& formName, const std::string& itemName) {
   if (!CloseGridEditor(formName, itemName, true)) CloseGridEditor(formName, itemName, false);
-}
-
-ErrorCode CommitGridEdits(const std::string& formName) {
-  for (const std::string& itemName : FormItemNames(formName)) {
-    const Grid* grid = FindGrid(formName, itemName);
-    if (!grid || !grid->editor || grid->editRow >= grid->rows) continue;
-    const GridColumn& column = grid->columns[static_cast<std::size_t>(grid->editColumn)];
-    const ErrorCode code = ReadCell(column, ControlText(grid->editor)).code;
-    if (!CloseGridEditor(formName, itemName, true)) return code;
-  }
-  return 0;
 }

@@ -24,8 +24,11 @@ void PlaceGridEditor(const std::string& formName, const std::string& itemName);
 // says why in the form's status bar and gives false.
 bool CloseGridEditor(const std::string& formName, const std::string& itemName, bool commit);
 
-// Commits the open edit of every grid of the form: 0 when each value was accepted, else
-// the refused cell's validation code, its edit staying open and the status bar saying why.
+// Commits the open edit of each grid of the form, as leaving its cell would. 0 when every
+// value was taken or no edit was open; else the first refused cell's code (a date's or an
+// amount's own, or the code of a required value left empty), its edit still open with the
+// keyboard and the form's status bar saying why. A value the program refuses in "CELLCHG"
+// is its own answer: the cell takes its old value back and the edit is over.
 ErrorCode CommitGridEdits(const std::string& formName);
 
 // Ends the open edit before the rows move: committed when its value is accepted, else

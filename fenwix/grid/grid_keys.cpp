@@ -24,16 +24,16 @@ void MoveCurrentColumn(HWND list, Grid& grid, int step) {
   grid.column = column;
   const std::int32_t row = SelectedRow(list, grid);
   if (row < 0) return;
-  RECT cell = {};
-  cell.top = column;
-  cell.left = LVIR_BOUNDS;
-  RECT client;
-  if (os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)) &&
-      os::GetClientRect(list, &client)) {
-    const int dx = cell.left < 0 ? cell.left : cell.right > client.right ? cell.right - client.right : 0;
-    if (dx) os::SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(dx), 0);
-  }
+  RECT cell;
+  ScrollToCell(list, row, column, cell);
   os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+}
+
+// A character, not a control key's: Ctrl with a key gives a control character or, with
+// Space, a plain one, but Ctrl+Alt is AltGr, which types "@", "€" or "ł" on many layouts.
+bool StartsEdit(WPARAM character) {
+  if (character < 0x20 || character == 0x7F) return false;
+  return !Pressed(VK_CONTROL) || Pressed(VK_MENU);
 }
 
 bool IsGridKey(WPARAM key) {
@@ -104,14 +104,32 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
           return 0;
         break;
       case WM_CHAR:
-        // A character typed on a cell starts its edit with that character.
-        if (wParam >= 0x20 && !Pressed(VK_CONTROL) && GridOfWindow(list, formName, itemName)) {
+        if (StartsEdit(wParam) && GridOfWindow(list, formName, itemName)) {
           Grid* grid = FindGrid(formName, itemName);
+          if (grid && grid->editor) {
+            // Characters that arrived together (an input method's result, a dead key and
+            // the letter after it) were queued for the list view before the first one
+            // opened the edit: they belong to that edit.
+            os::SendMessageW(grid->editor, WM_CHAR, wParam, lParam);
+            return 0;
+          }
+          // A character typed on a cell starts its edit with that character.
           const std::int32_t row = grid ? SelectedRow(list, *grid) : -1;
           if (row >= 0) OpenGridEditor(formName, itemName, row, grid->column, wParam);
           return 0;
         }
         break;
+      case WM_NOTIFY: {
+        // The edit field follows its column when the user drags a divider of the header.
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header && (header->code == HDN_ITEMCHANGEDW || header->code == HDN_ITEMCHANGEDA) &&
+            GridOfWindow(list, formName, itemName)) {
+          const LRESULT result = CallOriginal(list, message, wParam, lParam);
+          PlaceGridEditor(formName, itemName);
+          return result;
+        }
+        break;
+      }
       case WM_VSCROLL:
       case WM_HSCROLL:
       case WM_MOUSEWHEEL:

@@ -96,11 +96,9 @@ LRESULT CustomDraw(const std::string& formName, const std::string& itemName, NMH
                  ? CDRF_NOTIFYPOSTPAINT
                  : CDRF_DODEFAULT;
     case CDDS_ITEMPOSTPAINT: {
-      RECT cell = {};
-      cell.top = grid->column;
-      cell.left = grid->column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
-      if (os::SendMessageA(header.hwndFrom, LVM_GETSUBITEMRECT, draw.nmcd.dwItemSpec,
-                           reinterpret_cast<LPARAM>(&cell))) {
+      RECT cell;
+      if (GridCellRect(header.hwndFrom, static_cast<std::int32_t>(draw.nmcd.dwItemSpec),
+                       grid->column, cell)) {
         cell = {cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
         os::DrawFocusRect(draw.nmcd.hdc, &cell);
       }

@@ -41,7 +41,8 @@ std::vector<std::int32_t> SortedRows(const Grid& grid, std::size_t column, bool 
   return RowsByKey(keys, empty, ascending);
 }
 
-// The header's arrow on the sorted column, none on the others.
+}  // namespace
+
 void ShowSortArrows(HWND list, const Grid& grid) {
   const HWND header = reinterpret_cast<HWND>(os::SendMessageA(list, LVM_GETHEADER, 0, 0));
   if (!header) return;
@@ -55,8 +56,6 @@ void ShowSortArrows(HWND list, const Grid& grid) {
     os::SendMessageA(header, HDM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
   }
 }
-
-}  // namespace
 
 void GridColumnClick(const std::string& formName, const std::string& itemName,
                      std::int32_t column) {

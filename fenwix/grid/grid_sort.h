@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+struct Grid;
+
 void GridColumnClick(const std::string& formName, const std::string& itemName,
                      std::int32_t column);
 
@@ -15,5 +17,8 @@ void GridColumnClick(const std::string& formName, const std::string& itemName,
 // sorted ascending by it; the selected row's record stays selected and the header shows
 // the direction.
 void SortGrid(const std::string& formName, const std::string& itemName, std::int32_t column);
+
+// The header's arrow on the column the rows are sorted by, none on the others.
+void ShowSortArrows(HWND list, const Grid& grid);
 
 #endif

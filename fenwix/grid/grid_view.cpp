@@ -1,9 +1,12 @@
 // Making and updating a grid's list view.
 #include "fenwix/grid/grid_view.h"
 
+#include <algorithm>
+
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_keys.h"
 #include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_sort.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/text/encoding.h"
@@ -71,6 +74,8 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
       ReportError(1047);
       return 1047;
     }
+  // The rows are still in the order a sort left them in when the form was last open.
+  ShowSortArrows(list, grid);
   ShowFont(list, grid, item);
   ShowGridColors(item);
   os::SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rows), 0);
@@ -111,7 +116,6 @@ void ShowGridRows(const std::string& formName, const std::string& itemName) {
   const ItemDef item = FindItemDef(formName, itemName);
   Grid* grid = FindGrid(formName, itemName);
   if (!item.control || !grid) return;
-  if (grid->editor && grid->editRow >= grid->rows) CloseGridEditor(formName, itemName, false);
   const std::int32_t selected = SelectedRow(item.control, *grid);
   // The list view drops a selection beyond its new count; the program hears of the row the
   // selection ends on, once.
@@ -156,6 +160,36 @@ void SelectRow(HWND list, const Grid& grid, std::int32_t row) {
   os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
   os::SendMessageA(list, LVM_SETSELECTIONMARK, 0, row);
   os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
+  cell = {};
+  cell.top = column;
+  // The first column's bounds are the whole row's; its label is the cell.
+  cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+  return os::SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                          reinterpret_cast<LPARAM>(&cell)) != 0;
+}
+
+bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  RECT client;
+  if (!GridCellRect(list, row, column, cell) || !os::GetClientRect(list, &client)) return false;
+  // The first column starts with the row, a little before its label.
+  LONG start = cell.left;
+  RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+  if (column == 0 && os::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                                      reinterpret_cast<LPARAM>(&bounds)))
+    start = bounds.left;
+  int dx = 0;
+  if (start < client.left) {
+    dx = start - client.left;
+  } else if (cell.right > client.right) {
+    dx = std::min(cell.right - client.right, start - client.left);
+  }
+  if (!dx) return true;
+  os::SendMessageA(list, LVM_SCROLL, static_cast<WPARAM>(dx), 0);
+  return GridCellRect(list, row, column, cell);
 }
 
 void NoteItemState(Grid& grid, const NMLISTVIEW& change) {

@@ -31,8 +31,8 @@ void ScaleGridView(HWND list, const std::string& formName, const std::string& it
 
 void ShowGridColors(const ItemDef& item);
 
-// The row count, the cell being edited and the selection after the rows changed: an edit
-// of a row that is gone is cancelled, and a selection beyond the last row moves to it.
+// The row count and the selection after the rows changed, the edit ended before: a
+// selection beyond the last row moves to it.
 void ShowGridRows(const std::string& formName, const std::string& itemName);
 
 // The selected row: the focused row when it is selected, else the first selected one, -1
@@ -40,6 +40,12 @@ void ShowGridRows(const std::string& formName, const std::string& itemName);
 std::int32_t SelectedRow(HWND list, const Grid& grid);
 // Selects the one row (none for -1), focuses it and scrolls it into view.
 void SelectRow(HWND list, const Grid& grid, std::int32_t row);
+
+// The rectangle of a cell in the list view's client area; false when it has no such cell.
+bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell);
+// The same, once the list view has scrolled the cell's row and column into view (a cell
+// wider than the view shows its start).
+bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell);
 
 // The list view reports a row's new state: the focused row is followed.
 void NoteItemState(Grid& grid, const NMLISTVIEW& change);

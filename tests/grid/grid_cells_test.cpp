@@ -94,11 +94,17 @@ TEST(GridCells, TextsAndNumbersSurviveChangesRowCountsAndReorders) {
   EXPECT_STREQ(cells.Text(0, 0), "first");
   EXPECT_EQ(cells.Text(1, 0), std::string(49, 'x'));
   EXPECT_STREQ(cells.Text(2, 0), "cut") << "a text ends at its first NUL";
+  const std::uint32_t filled = cells.arrangement();
   cells.Reorder({2, 0, 1});
+  EXPECT_NE(cells.arrangement(), filled) << "reordered";
   EXPECT_EQ(std::string(cells.Text(0, 0)) + cells.Text(1, 0), "cutfirst");
   EXPECT_EQ(cells.Number(1, 1), 30);
   EXPECT_EQ(cells.Number(2, 1), -7);
+  const std::uint32_t sorted = cells.arrangement();
+  cells.SetText(0, 0, "cut");
+  EXPECT_EQ(cells.arrangement(), sorted) << "a cell's value leaves the rows where they are";
   cells.SetRows(1);
+  EXPECT_NE(cells.arrangement(), sorted) << "a new row count";
   cells.SetRows(2);
   EXPECT_STREQ(cells.Text(0, 0), "cut");
   EXPECT_STREQ(cells.Text(1, 0), "") << "a row dropped and added again is empty";

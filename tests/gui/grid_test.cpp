@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/grid/grid_editor.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -20,12 +22,15 @@ class MainWindow : public ::testing::Environment {
 const auto* const kMainWindow = ::testing::AddGlobalTestEnvironment(new MainWindow);
 
 std::vector<std::string> events;  // "EVENT wParam lParam"
+// What the program does when it hears "CELLCHG", and its answer.
+std::function<std::intptr_t(const std::string& form)> onCellChange;
 
-std::intptr_t Record(std::string, std::string item, std::string event, HWND, UINT, WPARAM wParam,
-                     LPARAM lParam) {
+std::intptr_t Record(std::string form, std::string item, std::string event, HWND, UINT,
+                     WPARAM wParam, LPARAM lParam) {
   if (item == "grid" && event != fx::event::BEFORE && event != fx::event::ITEMKEY)
     events.push_back(event + " " + std::to_string(static_cast<int>(wParam)) + " " +
                      std::to_string(static_cast<int>(lParam)));
+  if (event == fx::event::CELLCHG && onCellChange) return onCellChange(form);
   return 0;
 }
 
@@ -78,6 +83,7 @@ class Grid : public ::testing::Test {
   void SetUp() override {
     form_ = test::NewName("orders");
     events.clear();
+    onCellChange = nullptr;
     sourceCalls = 0;
     ASSERT_EQ(FX_FormItemAdd(form_, "grid", fx::item::DATAGRID, 1, 10, 10, 420, 200,
                              "remark=Pick an order"), 0);
@@ -130,6 +136,25 @@ class Grid : public ::testing::Test {
     return text;
   }
   HWND Editor() { return FindWindowExA(list_, nullptr, "Edit", nullptr); }
+  // Names in an editable text column, one a row.
+  void Names(const std::vector<const char*>& names) {
+    ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "name", "edit=true"), 0);
+    ASSERT_EQ(FX_GridRowCountSet(form_, "grid", static_cast<int>(names.size())), 0);
+    for (std::size_t r = 0; r < names.size(); ++r)
+      ASSERT_EQ(FX_GridCellSet(form_, "grid", static_cast<int>(r), "name", names[r]), 0);
+  }
+  // The header's sort arrows: "^" up, "v" down, "-" none, one a column.
+  std::string SortArrows() {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+    std::string arrows;
+    for (int i = 0; i < SendMessageA(header, HDM_GETITEMCOUNT, 0, 0); ++i) {
+      HDITEMA item = {};
+      item.mask = HDI_FORMAT;
+      SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+      arrows += item.fmt & HDF_SORTUP ? '^' : item.fmt & HDF_SORTDOWN ? 'v' : '-';
+    }
+    return arrows;
+  }
   void ClickHeader(int column) {
     const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
     RECT r;
@@ -306,6 +331,46 @@ TEST_F(Grid, EditsWithRealKeys) {
   EXPECT_EQ(events.back(), "ITEMCLIC 1 0");
 }
 
+// What a form's OK, its check and the program's own commit do with an open edit: a taken
+// value is stored and raises "CELLCHG"; a refused one gives its code and keeps the edit,
+// with the keyboard, saying why.
+TEST_F(Grid, CommitTakesOrRefusesTheOpenEdit) {
+  Columns();
+  Fill({{"05/03/2024", "10", "Ada"}});
+  Create();
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  const struct {
+    const char* what;
+    std::initializer_list<WORD> keys;  // typed on the selected row's current cell
+    ErrorCode code;
+    std::string status, when, amount, event;
+  } cases[] = {
+      {"an impossible date", {'3', '2', VK_DIVIDE, '1', VK_DIVIDE, '2', '0', '2', '4'}, 1, "Saisie incorrecte", "05/03/2024", "10.00", ""},
+      {"a date", {'7', VK_DIVIDE, '4', VK_DIVIDE, '2', '0', '2', '5'}, 0, "Pick an order", "07/04/2025", "10.00", "CELLCHG 0 0"},
+      {"a required amount left empty", {VK_RIGHT, VK_F2, VK_BACK}, 8, "Saisie obligatoire", "07/04/2025", "10.00", ""},
+      {"an amount", {'4', '2'}, 0, "Pick an order", "07/04/2025", "42.00", "CELLCHG 0 1"},
+  };
+  for (const auto& c : cases) {
+    events.clear();
+    Keys(c.keys);
+    ASSERT_TRUE(Editor()) << c.what;
+    EXPECT_EQ(CommitGridEdits(form_), c.code) << c.what;
+    Pump(3);
+    EXPECT_EQ(Editor() != nullptr, c.code != 0) << c.what << ": the edit stays open only when refused";
+    if (c.code) {
+      EXPECT_EQ(GetFocus(), Editor()) << c.what;
+    }
+    EXPECT_EQ(Status(), c.status) << c.what;
+    EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "when"), c.when) << c.what;
+    EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "amount"), c.amount) << c.what;
+    EXPECT_EQ(events.empty() ? "" : events.back(), c.event) << c.what;
+    if (c.code) Keys({VK_ESCAPE});
+  }
+  EXPECT_EQ(CommitGridEdits(form_), 0) << "no edit open";
+  EXPECT_EQ(CommitGridEdits("nowhere"), 0) << "no such form";
+}
+
 TEST_F(Grid, HeaderClicksSortByType) {
   Columns();
   Fill({{"02/01/2024", "100", "bob"},
@@ -323,14 +388,20 @@ TEST_F(Grid, HeaderClicksSortByType) {
   EXPECT_EQ(Column("amount"), (std::vector<std::string>{"-3.00", "9.50", "20.00", "100.00"}));
   ClickHeader(2);
   EXPECT_EQ(Column("who"), (std::vector<std::string>{"Ada", "bob", "carl", ""}));
-  const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
-  HDITEMA item = {};
-  item.mask = HDI_FORMAT;
-  SendMessageA(header, HDM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
-  EXPECT_TRUE(item.fmt & HDF_SORTUP);
+  EXPECT_EQ(SortArrows(), "--^");
   EXPECT_EQ(std::count_if(events.begin(), events.end(),
                           [](const std::string& e) { return e.rfind("COLCLIC", 0) == 0; }),
             4);
+  // The arrow shows the rows' order as long as they keep it: the form opened again still
+  // has it, a source's rows have their own.
+  ASSERT_EQ(FX_FormClose(form_, ""), 0);
+  dialog_ = nullptr;
+  Create();
+  EXPECT_EQ(SortArrows(), "--^") << "the form opened again";
+  ClickHeader(0);
+  EXPECT_EQ(SortArrows(), "^--");
+  ASSERT_EQ(FX_GridSourceSet(form_, "grid", 10, Source), 0);
+  EXPECT_EQ(SortArrows(), "---") << "a source's rows";
 }
 
 TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
@@ -349,6 +420,210 @@ TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
   EXPECT_EQ(copied, "Date\tamount\tCustomer\r\n02/01/2024\t100.00\tbob by\r\n\t9.50\tAda\r\n");
   Keys({'A'}, VK_CONTROL);
   EXPECT_EQ(SendMessageA(list_, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+}
+
+// Characters typed on a cell start its edit, and characters that arrive together go into
+// that one edit: an input method's result and a dead key's pair are queued for the list
+// view before the first of them opens the edit. AltGr is Ctrl+Alt to the program.
+TEST_F(Grid, TypedCharactersGoIntoOneEdit) {
+  Names({"Ada"});
+  Create();
+  const struct {
+    const char* what;
+    std::vector<std::pair<UINT, wchar_t>> posted;
+    std::vector<BYTE> held;  // keys down while the characters arrive
+    std::string stored;
+  } cases[] = {
+      {"Ctrl+Space, not a character", {{WM_CHAR, L' '}}, {VK_CONTROL, VK_LCONTROL}, "Ada"},
+      {"an input method's result", {{WM_IME_CHAR, L'\u00E9'}, {WM_IME_CHAR, L'\u00FC'}}, {}, "\xE9\xFC"},
+      {"a dead key and a letter it does not take", {{WM_CHAR, L'^'}, {WM_CHAR, L'x'}}, {}, "^x"},
+      {"AltGr's at sign", {{WM_CHAR, L'@'}}, {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, "@"},
+      {"AltGr's euro sign", {{WM_CHAR, L'\u20AC'}}, {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}, "\x80"},
+  };
+  for (const auto& c : cases) {
+    events.clear();
+    SetFocus(list_);
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+    BYTE before[256], held[256];
+    GetKeyboardState(before);
+    std::copy(before, before + 256, held);
+    for (BYTE key : c.held) held[key] = 0x80;
+    SetKeyboardState(held);
+    for (const auto& message : c.posted) PostMessageW(list_, message.first, message.second, 1);
+    Pump(3);
+    SetKeyboardState(before);
+    if (Editor()) Keys({VK_RETURN});
+    EXPECT_FALSE(Editor()) << c.what;
+    EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "name"), c.stored) << c.what;
+    EXPECT_EQ(std::count(events.begin(), events.end(), "CELLCHG 0 0"), c.stored == "Ada" ? 0 : 1)
+        << c.what << ": one edit";
+  }
+}
+
+// A refused "CELLCHG" gives the cell its old value back only while the row still holds
+// the record that was edited: a program that moved or reloaded the rows, or wrote the
+// cell itself, keeps what it wrote.
+TEST_F(Grid, ARefusedCellOverwritesNoOtherRecord) {
+  const auto reload = [](const std::string& form) {
+    FX_GridRowCountSet(form, "grid", 0);
+    FX_GridRowCountSet(form, "grid", 3);
+    const char* names[] = {"Cy", "Bob", "Ada"};
+    for (int r = 0; r < 3; ++r) FX_GridCellSet(form, "grid", r, "name", names[r]);
+  };
+  const auto rewrite = [](const std::string& form) {
+    const char* names[] = {"Cy", "Bob", "Ada"};
+    for (int r = 0; r < 3; ++r) FX_GridCellSet(form, "grid", r, "name", names[r]);
+  };
+  const struct {
+    const char* what;
+    std::function<void(const std::string&)> program;
+    std::intptr_t answer;
+    std::vector<std::string> names;
+  } cases[] = {
+      {"accepted", nullptr, 0, {"ava", "Bob", "Cy"}},
+      {"refused", nullptr, 1, {"Ada", "Bob", "Cy"}},
+      {"refused after a reload in another order", reload, 1, {"Cy", "Bob", "Ada"}},
+      {"refused after the rows were rewritten in another order", rewrite, 1, {"Cy", "Bob", "Ada"}},
+      {"refused after the program wrote the cell",
+       [](const std::string& form) { FX_GridCellSet(form, "grid", 0, "name", "Ann"); }, 1,
+       {"Ann", "Bob", "Cy"}},
+  };
+  Names({"Ada", "Bob", "Cy"});
+  Create();
+  for (const auto& c : cases) {
+    const char* names[] = {"Ada", "Bob", "Cy"};
+    ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 3), 0);
+    for (int r = 0; r < 3; ++r) ASSERT_EQ(FX_GridCellSet(form_, "grid", r, "name", names[r]), 0);
+    onCellChange = [&c](const std::string& form) {
+      if (c.program) c.program(form);
+      return c.answer;
+    };
+    SetFocus(list_);
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+    Keys({'A', 'V', 'A', VK_RETURN});
+    onCellChange = nullptr;
+    EXPECT_EQ(Column("name"), c.names) << c.what;
+  }
+}
+
+// The current cell and the edit field over it are where the user can see them, however
+// the grid was scrolled or its columns resized.
+TEST_F(Grid, TheEditedCellIsInView) {
+  // Wider together than the view: the first two columns fit in it, the last one only alone.
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "first", "edit=true;width=150"), 0);
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "second", "edit=true;width=150"), 0);
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "third", "edit=true;width=300"), 0);
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 2), 0);
+  Create();
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 0);
+  const auto dragDivider = [this](int column, int dx) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+    RECT r;
+    SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const auto at = [](int x, int y, DWORD flags) {
+      INPUT input = {};
+      input.type = INPUT_MOUSE;
+      input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+      input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+      input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+      SendInput(1, &input, sizeof input);
+      Pump(2);
+    };
+    const int x = r.right - 1, y = (r.top + r.bottom) / 2;
+    at(x, y, 0);
+    at(x, y, MOUSEEVENTF_LEFTDOWN);
+    at(x + dx / 2, y, 0);
+    at(x + dx, y, 0);
+    at(x + dx, y, MOUSEEVENTF_LEFTUP);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    int column;   // the current cell's
+    bool editing;
+  } cases[] = {
+      {"Right onto a column in view", [] { Keys({VK_RIGHT}); }, 1, false},
+      {"Left onto the first column", [] { Keys({VK_LEFT}); }, 0, false},
+      {"Right onto the last column", [] { Keys({VK_RIGHT, VK_RIGHT}); }, 2, false},
+      {"F2 after the view was scrolled away",
+       [this] {
+         SendMessageA(list_, LVM_SCROLL, static_cast<WPARAM>(-2000), 0);
+         Keys({VK_F2});
+       }, 2, true},
+      {"F2 on the first column scrolled away",
+       [this] {
+         Keys({VK_ESCAPE, VK_LEFT, VK_LEFT});
+         SendMessageA(list_, LVM_SCROLL, 2000, 0);
+         Keys({VK_F2});
+       }, 0, true},
+      {"the divider before the edited column dragged",
+       [&] {
+         Keys({VK_ESCAPE, VK_RIGHT, VK_F2});
+         dragDivider(0, -60);
+       }, 1, true},
+      {"the edited column's own divider dragged", [&] { dragDivider(1, 40); }, 1, true},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    RECT client, cell = {};
+    GetClientRect(list_, &client);
+    cell.top = c.column;
+    cell.left = c.column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageA(list_, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell)));
+    EXPECT_TRUE(cell.left >= 0 && cell.right <= client.right)
+        << c.what << ": cell from " << cell.left << " to " << cell.right << ", view to " << client.right;
+    if (c.column == 0) {
+      RECT row = {LVIR_BOUNDS, 0, 0, 0};
+      SendMessageA(list_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+      EXPECT_EQ(row.left, 0) << c.what << ": the first column from its start";
+    }
+    ASSERT_EQ(Editor() != nullptr, c.editing) << c.what;
+    if (!c.editing) continue;
+    RECT editor;
+    GetWindowRect(Editor(), &editor);
+    MapWindowPoints(nullptr, list_, reinterpret_cast<POINT*>(&editor), 2);
+    EXPECT_EQ(std::to_string(editor.left) + ".." + std::to_string(editor.right),
+              std::to_string(cell.left) + ".." + std::to_string(cell.right))
+        << c.what << ": the edit field over its cell";
+  }
+}
+
+// A new row count, or a source's rows, end the open edit first, as a sort or a scroll
+// does, whether or not the edited row survives: its value is committed into the row it
+// was typed in.
+TEST_F(Grid, NewRowsEndTheEdit) {
+  Names({"Ada", "Bob"});
+  Create();
+  const struct {
+    const char* what;
+    const char* row;
+    WORD key;
+    std::function<void()> change;
+    std::vector<std::string> names;
+  } cases[] = {
+      {"a larger count", "0", 'Z', [this] { FX_GridRowCountSet(form_, "grid", 3); }, {"z", "Bob", ""}},
+      {"the same count", "1", 'Y', [this] { FX_GridRowCountSet(form_, "grid", 3); }, {"z", "y", ""}},
+      {"a count without the edited row", "2", 'X', [this] { FX_GridRowCountSet(form_, "grid", 2); }, {"z", "y"}},
+      {"a source's rows",
+       "0", 'W',
+       [this] {
+         FX_GridSourceSet(form_, "grid", 5, Source);
+         FX_GridSourceSet(form_, "grid", 2, nullptr);
+       },
+       {"w", "y"}},
+  };
+  for (const auto& c : cases) {
+    SetFocus(list_);
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", c.row), 0);
+    Keys({c.key});
+    ASSERT_TRUE(Editor()) << c.what;
+    c.change();
+    Pump(3);
+    EXPECT_FALSE(Editor()) << c.what;
+    EXPECT_EQ(Column("name"), c.names) << c.what;
+  }
 }
 
 }  // namespace

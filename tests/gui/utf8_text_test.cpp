@@ -179,6 +179,9 @@ TEST_F(Utf8Text, TextsReachTheScreenWholeInUnicodeWindows) {
 TEST_F(Utf8Text, TypedCharactersComeBackWholeAsUtf8) {
   Add("name", fx::item::EDIT, 1, "");
   Add("short", fx::item::EDIT, 2, "length=3");
+  Add("grid", fx::item::DATAGRID, 3, "");
+  ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "city", "edit=true"), 0);
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 1), 0);
   Create("stbar=true");
   keys.clear();
   TypeUnicode(Control("name"), L"\u0142\u00F3d\u017A \u0416\u0443\u043A", 8);
@@ -188,6 +191,21 @@ TEST_F(Utf8Text, TypedCharactersComeBackWholeAsUtf8) {
   EXPECT_EQ(FX_FormItemGet(form_, "short", "VALUE"), "\xC5\xBC\xC3\xB3\xC5\x82");
   ASSERT_FALSE(keys.empty());
   EXPECT_EQ(keys.front(), "name 0142") << "expected the first character's UTF-16 unit";
+  // An input method's result typed on a grid's cell: both characters are queued for the
+  // list view before the first one opens the cell's edit, and both go into it.
+  SetFocus(Control("grid"));
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "ROW", "0"), 0);
+  PostMessageW(Control("grid"), WM_IME_CHAR, 0x6771, 1);
+  PostMessageW(Control("grid"), WM_IME_CHAR, 0x4EAC, 1);
+  // Read as a Unicode program reads its messages: an ANSI read turns them into "?".
+  for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  const HWND editor = FindWindowExW(Control("grid"), nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(editor) << "no edit opened";
+  SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "city"), "\xE6\x9D\xB1\xE4\xBA\xAC");
 }
 
 std::string handled;
