@@ -59,7 +59,8 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
                         int width, int height, FormCallback callback) {
   SetErrorContext(formName, "FX_FormCreate");
   // Asked before this form becomes current: a modal form is owned by its opener.
-  const HWND owner = ModalOwner();
+  const std::string opener = ModalOpener();
+  const HWND owner = ModalOwner(opener);
   FormCreateStarts(formName);
 
   if (formName.empty()) return Reported(1);
@@ -75,6 +76,7 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
   form.y = top;
   form.width = width;
   form.height = height;
+  if (form.modal) form.opener = opener;
   const PixelRect pixels = WindowPixels(mainWindow, {left, top, width, height});
   frame.left = pixels.x;
   frame.top = pixels.y;
