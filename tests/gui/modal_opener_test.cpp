@@ -96,8 +96,8 @@ TEST_F(ModalOpenerTest, TheOpenerIsServedAgainOnceTheModalFormCloses) {
                {"framed", true, nullptr, "framed"},
                {"framed", false, nullptr, "framed"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.before ? c.before : "-") + (c.fromClick ? ", click, " : ", keyboard, ") +
-                 c.current);
+    SCOPED_TRACE(std::string(c.before ? c.before : "-") +
+                 (c.fromClick ? ", click, " : ", keyboard, ") + c.current);
     opened = Opened();
     sideForm = c.side;
     ASSERT_EQ(FX_FormCreate("opener", "edge=false;stbar=false", 0, 0, 400, 300, OpenModalOnClick),
