@@ -1,6 +1,6 @@
 // A modal form opened from another form's callback: while it is shown it is the current
-// form, and once it closes the form created last that is still open is current and the
-// form that opened it is served again (its events still arrive). A modal form opened with
+// form, and once it closes the form created last that is still open is current, while the
+// form that opened it has the keyboard and is served again (its events still arrive). A modal form opened with
 // no form current leaves none current. Keys typed into a modal form reach its callback
 // although the platform's own loop reads them. Modal forms opened from modal forms block
 // exactly the chain below them, and each gets the keyboard back when the next one closes.
