@@ -85,9 +85,14 @@ std::string ModalOpener() {
     if (!IsMainWindow(*running) && HasDialogOnScreen(*running)) return *running;
   }
   // Outside any event: the form the user is in. The form created last need not be it: a
-  // modeless framed form stays current while the user works in the main window.
+  // modeless framed form stays current while the user works in the main window. With no
+  // window of the program active, the current form is all there is to go by.
   const HWND active = os::GetActiveWindow();
-  if (!active) return std::string();
+  if (!active) {
+    return HasDialogOnScreen(registry.CurrentFormName) && !IsMainWindow(registry.CurrentFormName)
+               ? registry.CurrentFormName
+               : std::string();
+  }
   for (const std::string& candidate : {FormHoldingFocus(), FindFormNameByDialog(active),
                                        registry.CurrentFormName}) {
     if (!candidate.empty() && !IsMainWindow(candidate) && HasDialogOnScreen(candidate) &&

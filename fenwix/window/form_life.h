@@ -25,8 +25,8 @@ void FormCreateStarts(const std::string& formName);
 void FormOpening(const std::string& formName, FormDef record);
 
 // The form a modal form opened now is opened from: the form whose event is running
-// (the innermost, when events nest), or else the active form. Empty when it is opened
-// from no form.
+// (the innermost, when events nest), or else the active form, or, with no window of the
+// program active, the current form. Empty when it is opened from no form.
 std::string ModalOpener();
 
 // The window a modal form opened from opener is owned by, so that the platform disables
