@@ -1,6 +1,8 @@
-// FX_FormCreate: a declared form turned into a dialog, modeless inside the main window or
-// framed, modeless or modal. The items' controls are made by the form procedure when the
-// dialog starts.
+// FX_FormCreate's work: a declared form turned into a dialog, modeless inside the main
+// window or framed, modeless or modal. The items' controls are made by the form procedure
+// when the dialog starts.
+#include "fenwix/form/form_create.h"
+
 #include <algorithm>
 #include <string>
 
@@ -8,7 +10,6 @@
 #include "fenwix/error/reported.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/form/dialog_template.h"
-#include "fenwix/formproc/form_proc.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
@@ -59,11 +60,12 @@ ErrorCode Freed(HGLOBAL block) { return os::GlobalFree(block) ? 1022 : 0; }
 
 }  // namespace
 
-ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, int left,
-                        int width, int height, FormCallback callback) {
+ErrorCode CreateFormDialog(std::string formName, std::string properties, int top, int left,
+                           int width, int height, FormCallback callback, DLGPROC procedure) {
   SetErrorContext(formName, "FX_FormCreate");
   // Asked before this form becomes current: a modal form is owned by its opener.
-  const HWND owner = ModalOwner();
+  const std::string opener = ModalOpener();
+  const HWND owner = ModalOwner(opener);
   FormCreateStarts(formName);
 
   if (formName.empty()) return Reported(1);
@@ -79,6 +81,7 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
   form.y = top;
   form.width = width;
   form.height = height;
+  if (form.modal) form.opener = opener;
   const PixelRect pixels = WindowPixels(mainWindow, {left, top, width, height});
   frame.left = pixels.x;
   frame.top = pixels.y;
@@ -108,15 +111,13 @@ ErrorCode FX_FormCreate(std::string formName, std::string properties, int top, i
     // Returns once the form has been closed and its dialog destroyed, with the value it
     // was ended with; -1 is the platform's failure to show it.
     const HWND ownerWindow = owner ? owner : mainWindow;
-    ended = wide ? os::DialogBoxIndirectParamW(instance, dialogTemplate, ownerWindow,
-                                               FX_FormProcIntl, 0)
-                 : os::DialogBoxIndirectParamA(instance, dialogTemplate, ownerWindow,
-                                               FX_FormProcIntl, 0);
+    ended = wide ? os::DialogBoxIndirectParamW(instance, dialogTemplate, ownerWindow, procedure, 0)
+                 : os::DialogBoxIndirectParamA(instance, dialogTemplate, ownerWindow, procedure, 0);
   } else {
     dialog = wide ? os::CreateDialogIndirectParamW(instance, dialogTemplate, mainWindow,
-                                                   FX_FormProcIntl, 0)
+                                                   procedure, 0)
                   : os::CreateDialogIndirectParamA(instance, dialogTemplate, mainWindow,
-                                                   FX_FormProcIntl, 0);
+                                                   procedure, 0);
   }
   // A form that closed itself while it started was made all the same.
   const OpenResult opened = FormOpened(formName, dialog);

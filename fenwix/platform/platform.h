@@ -28,7 +28,7 @@
   X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow)                     \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
   X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)       \
-  X(GetAncestor) X(GetWindowRect) X(BeginDeferWindowPos) X(DeferWindowPos)               \
+  X(GetAncestor) X(GetActiveWindow) X(GetWindowRect) X(BeginDeferWindowPos) X(DeferWindowPos) \
   X(EndDeferWindowPos)                                                                    \
   X(GetWindowTextA) X(GetWindowTextLengthA) X(GetParent) X(SetWindowsHookExA)             \
   X(UnhookWindowsHookEx) X(CallNextHookEx) X(DefWindowProcA)                              \

@@ -1,8 +1,9 @@
-// FX_FormItemAdd: validates one item declaration, converts its property string into an
-// ItemDef and stores it. No window is made here; the form creates the controls later.
+// FX_FormItemAdd's work: validates one item declaration, converts its property string into
+// an ItemDef and stores it. No window is made here; the form creates the controls later.
+#include "fenwix/registry/item_add.h"
+
 #include <string>
 
-#include "fenwix/error/error_context.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
@@ -43,28 +44,22 @@ std::int32_t IntInRange(const std::string& text, std::int32_t low, std::int32_t 
   return value < low || value > high ? fallback : value;
 }
 
-ErrorCode Fail(ErrorCode code) {
-  ReportError(code);
-  return code;
-}
-
 }  // namespace
 
-ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string itemType,
-                         int sequence, int x, int y, int width, int height,
-                         std::string properties) {
-  SetErrorContext(ItemKey(formName, itemName), "FX_FormItemAdd");
-  if (formName.empty()) return Fail(1);
-  if (itemName.empty()) return Fail(18);
+ErrorCode AddItemRecord(const std::string& formName, const std::string& itemName,
+                        const std::string& itemType, int sequence, int x, int y, int width,
+                        int height, const std::string& properties) {
+  if (formName.empty()) return 1;
+  if (itemName.empty()) return 18;
 
   // A blank record (empty type) is what an unknown key gives; it is also the base of the
   // new record, so the control, brushes, control id, recorded check state and text, and
   // the date and currency states start blank.
   ItemDef item = FindItemDef(formName, itemName);
-  if (!item.type.empty()) return Fail(22);
-  if (!IsItemType(itemType)) return Fail(20);
+  if (!item.type.empty()) return 22;
+  if (!IsItemType(itemType)) return 20;
 
-  auto property = [&properties](const char* key) { return GetProperty(key, properties); };
+  const auto property = [&properties](const char* key) { return GetProperty(key, properties); };
 
   // Read in a fixed order so that, of several bad values, the same one is always reported.
   item.value = property(fx::key::VALUE);
@@ -85,21 +80,21 @@ ErrorCode FX_FormItemAdd(std::string formName, std::string itemName, std::string
   item.textColor = OptionalColor(property(fx::key::TXCOL));
   item.anchors = AnchorsFromText(property(fx::key::ANCHOR));
   item.borderStyle = BorderStyleFromText(property(fx::key::BRDSTYLE));
-  if (!IsBorderStyle(item.borderStyle)) return Fail(25);
+  if (!IsBorderStyle(item.borderStyle)) return 25;
   item.borderSize = IntInRange(property(fx::key::BRDSIZE), 0, 16, 0);
   item.borderColor = ColorFromText(property(fx::key::BRDCOL));  // the empty text is black
   item.fieldType = UpperCase(property(fx::key::TYPE));
-  if (!IsFieldType(item.fieldType)) return Fail(21);
+  if (!IsFieldType(item.fieldType)) return 21;
 
   if (TakesFieldType(itemType)) {
     if (item.fieldType.empty()) item.fieldType = fx::field::STRING;
   } else if (!item.fieldType.empty()) {
-    return Fail(23);
+    return 23;
   }
   // A combo box picks from its list, so only a typed field needs a format to read input.
   const bool needsFormat =
       item.fieldType == fx::field::DATE || item.fieldType == fx::field::CURRENCY;
-  if (itemType == fx::item::EDIT && needsFormat && item.format.empty()) return Fail(24);
+  if (itemType == fx::item::EDIT && needsFormat && item.format.empty()) return 24;
 
   item.edit = IsTrueText(property(fx::key::EDIT));
   item.check = IsTrueText(property(fx::key::CHECK));

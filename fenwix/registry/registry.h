@@ -62,6 +62,7 @@ struct WindowDef {
   FormState state = FormState::kDeclared;
   std::uint32_t openOrder = 0;  // when the form last started opening; the latest open is current
   bool heldFocus = false;       // the keyboard was inside the form when its close began
+  std::string opener;           // a modal form: the form it was opened from, if any
   HWND statusBar = nullptr;
   // The control that last had the keyboard focus: in the main window when it was last
   // deactivated, in a form when one of its controls last got it. Given the focus back.
@@ -138,6 +139,7 @@ struct Registry {
   std::string MainWindowName;     // the main window's key; set once it exists
   std::string CurrentFormName;    // the form being created or open
   std::string CurrentWindowName;  // the window the library works on by default
+  std::vector<std::string> formsInEvent;  // forms whose callback is running, innermost last
 };
 
 // The one registry of the process.

@@ -29,6 +29,23 @@ std::string LatestOpenForm() {
   return latest;
 }
 
+bool HasDialogOnScreen(const std::string& formName) {
+  const FormDef form = FindWindowDef(formName);
+  return IsFormOnScreen(form) && form.handle && os::IsWindow(form.handle);
+}
+
+// The form whose dialog holds the control with the keyboard focus, or the empty text.
+std::string FormHoldingFocus() {
+  const HWND focus = os::GetFocus();
+  if (!focus) return std::string();
+  for (const auto& entry : TheRegistry().windows) {
+    if (!IsMainWindow(entry.first) && IsFormOnScreen(entry.second) &&
+        HoldsWindow(entry.second.handle, focus))
+      return entry.first;
+  }
+  return std::string();
+}
+
 }  // namespace
 
 bool IsFormAlive(const FormDef& form) {
@@ -61,15 +78,35 @@ void FormOpening(const std::string& formName, FormDef record) {
   TheRegistry().CurrentFormName = formName;
 }
 
-HWND ModalOwner() {
+std::string ModalOpener() {
   const Registry& registry = TheRegistry();
-  const HWND mainWindow = FindWindowDef(registry.MainWindowName).handle;
-  if (IsMainWindow(registry.CurrentFormName)) return mainWindow;
-  const FormDef opener = FindWindowDef(registry.CurrentFormName);
-  if (!IsFormOnScreen(opener) || !opener.handle || !os::IsWindow(opener.handle))
-    return mainWindow;
+  for (auto running = registry.formsInEvent.rbegin(); running != registry.formsInEvent.rend();
+       ++running) {
+    if (!IsMainWindow(*running) && HasDialogOnScreen(*running)) return *running;
+  }
+  // Outside any event: the form the user is in. The form created last need not be it: a
+  // modeless framed form stays current while the user works in the main window. With no
+  // window of the program active, the current form is all there is to go by.
+  const HWND active = os::GetActiveWindow();
+  if (!active) {
+    return HasDialogOnScreen(registry.CurrentFormName) && !IsMainWindow(registry.CurrentFormName)
+               ? registry.CurrentFormName
+               : std::string();
+  }
+  for (const std::string& candidate : {FormHoldingFocus(), FindFormNameByDialog(active),
+                                       registry.CurrentFormName}) {
+    if (!candidate.empty() && !IsMainWindow(candidate) && HasDialogOnScreen(candidate) &&
+        os::GetAncestor(FindWindowDef(candidate).handle, GA_ROOT) == active)
+      return candidate;
+  }
+  return std::string();
+}
+
+HWND ModalOwner(const std::string& opener) {
+  const HWND mainWindow = FindWindowDef(TheRegistry().MainWindowName).handle;
+  if (opener.empty() || IsMainWindow(opener) || !HasDialogOnScreen(opener)) return mainWindow;
   // A frameless form lives inside the main window, whose top level is the main window.
-  const HWND top = os::GetAncestor(opener.handle, GA_ROOT);
+  const HWND top = os::GetAncestor(FindWindowDef(opener).handle, GA_ROOT);
   return top && os::IsWindowEnabled(top) ? top : mainWindow;
 }
 
@@ -138,7 +175,8 @@ void FormEnded(const std::string& formName) {
     registry.CurrentFormName = LatestOpenForm();
   // The keyboard was in the form that ended, and went nowhere a user could type.
   if (!heldFocus) return;
-  const HWND target = FocusTarget(registry.CurrentFormName);
+  const bool backToOpener = form.modal && HasDialogOnScreen(form.opener);
+  const HWND target = FocusTarget(backToOpener ? form.opener : registry.CurrentFormName);
   if (target) os::SetFocus(target);
 }
 

@@ -24,10 +24,15 @@ void FormCreateStarts(const std::string& formName);
 // form becomes current.
 void FormOpening(const std::string& formName, FormDef record);
 
-// The window a modal form opened now is owned by, so that the platform disables exactly
-// the chain below it: the top-level window of the current form's dialog, or else the
+// The form a modal form opened now is opened from: the form whose event is running
+// (the innermost, when events nest), or else the active form, or, with no window of the
+// program active, the current form. Empty when it is opened from no form.
+std::string ModalOpener();
+
+// The window a modal form opened from opener is owned by, so that the platform disables
+// exactly the chain below it: the top-level window of the opener's dialog, or else the
 // main window.
-HWND ModalOwner();
+HWND ModalOwner(const std::string& opener);
 
 // The form a dialog serves: the one that recorded it, or else, at the dialog's first
 // message, the current form while it is opening without a dialog, which records it then.
@@ -48,7 +53,8 @@ void FormClosing(const std::string& formName);
 
 // The form's dialog is gone (or will never be destroyed by its close): the form is closed,
 // forgets its handles, the latest open form becomes current if this one was, and the
-// keyboard, if it was inside this form, goes to the current form. Once per close.
+// keyboard, if it was inside this form, goes to the form that opened it when it is a
+// modal form whose opener is still open, else to the current form. Once per close.
 void FormEnded(const std::string& formName);
 
 // The control that has the keyboard focus now, remembered for the window named.

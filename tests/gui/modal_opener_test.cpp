@@ -1,6 +1,6 @@
 // A modal form opened from another form's callback: while it is shown it is the current
-// form, and once it closes the form created last that is still open is current and the
-// form that opened it is served again (its events still arrive). A modal form opened with
+// form, and once it closes the form created last that is still open is current, while the
+// form that opened it has the keyboard and is served again (its events still arrive). A modal form opened with
 // no form current leaves none current. Keys typed into a modal form reach its callback
 // although the platform's own loop reads them. Modal forms opened from modal forms block
 // exactly the chain below them, and each gets the keyboard back when the next one closes.
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fenwix/window/form_keys.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -26,6 +27,7 @@ struct Opened {
   int clicks = 0;
   ErrorCode code = -1;
   std::string currentWhileShown;
+  bool mainEnabledWhileShown = true;
   std::string currentAfter;
 };
 Opened opened;
@@ -34,6 +36,8 @@ std::intptr_t CloseAtStartAndLook(std::string form, std::string item, std::strin
                                   HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     opened.currentWhileShown = TheRegistry().CurrentFormName;
+    opened.mainEnabledWhileShown =
+        IsWindowEnabled(FindWindowDef(TheRegistry().MainWindowName).handle) != 0;
     if (sideForm) {
       EXPECT_EQ(FX_FormCreate(sideForm, "stbar=false", 0, 0, 120, 80, nullptr), 0);
     }
@@ -41,15 +45,17 @@ std::intptr_t CloseAtStartAndLook(std::string form, std::string item, std::strin
   return CloseAtStart(form, item, event, dialog, message, wParam, lParam);
 }
 
+void OpenPicker() {
+  opened.code =
+      FX_FormCreate("picker", "modal=true;stbar=false", 0, 0, 120, 80, CloseAtStartAndLook);
+  opened.currentAfter = TheRegistry().CurrentFormName;
+}
+
 std::intptr_t OpenModalOnClick(std::string, std::string item, std::string event, HWND, UINT,
                                WPARAM, LPARAM) {
   if (event != fx::event::ITEMCLIC || item != "open") return 0;
   ++opened.clicks;
-  if (opened.clicks == 1) {
-    opened.code = FX_FormCreate("picker", "modal=true;stbar=false", 0, 0, 120, 80,
-                                CloseAtStartAndLook);
-    opened.currentAfter = TheRegistry().CurrentFormName;
-  }
+  if (opened.clicks == 1) OpenPicker();
   return 0;
 }
 
@@ -69,29 +75,60 @@ void Click(const std::string& form, const std::string& item) {
                reinterpret_cast<LPARAM>(button.control));
 }
 
+// The form that holds the control with the keyboard, or "-".
+std::string KeyboardForm() {
+  const std::string holder = FormHoldingWindow(GetFocus());
+  return holder.empty() ? "-" : holder;
+}
+
+// The opener is the main window's frameless form. A modeless framed form opened after it
+// is current, but the modal form belongs to the form whose event opens it, or, outside
+// any event, to the form the user is in: the main window is disabled under it, and the
+// keyboard goes back to the opener.
 TEST_F(ModalOpenerTest, TheOpenerIsServedAgainOnceTheModalFormCloses) {
   const struct {
+    const char* before;   // a modeless framed form opened after the opener, if any
+    bool fromClick;       // opened by the opener's click event, else with the keyboard in it
     const char* side;     // a modeless form the modal form opens while it is shown
     const char* current;  // current once the modal form has closed: the last one created
-  } cases[] = {{nullptr, "opener"}, {"side", "side"}};
+  } cases[] = {{nullptr, true, nullptr, "opener"},
+               {nullptr, true, "side", "side"},
+               {"framed", true, nullptr, "framed"},
+               {"framed", false, nullptr, "framed"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.current);
+    SCOPED_TRACE(std::string(c.before ? c.before : "-") +
+                 (c.fromClick ? ", click, " : ", keyboard, ") + c.current);
     opened = Opened();
     sideForm = c.side;
     ASSERT_EQ(FX_FormCreate("opener", "edge=false;stbar=false", 0, 0, 400, 300, OpenModalOnClick),
               0);
-    Click("opener", "open");
+    if (c.before) {
+      ASSERT_EQ(FX_FormCreate(c.before, "stbar=false", 300, 300, 160, 100, nullptr), 0);
+    }
+    test::PumpMessages();
+    if (c.fromClick) {
+      Click("opener", "open");
+    } else {
+      SetFocus(FindItemDef("opener", "open").control);
+      ++opened.clicks;
+      OpenPicker();
+    }
+    test::PumpMessages();
     EXPECT_EQ(opened.code, 0);
     EXPECT_EQ(opened.currentWhileShown, "picker");
+    EXPECT_FALSE(opened.mainEnabledWhileShown) << "expected the main window disabled under it";
     EXPECT_EQ(opened.currentAfter, c.current);
+    EXPECT_EQ(KeyboardForm(), "opener");
     EXPECT_EQ(FX_FormCloseReason("picker"), "CLOSE");
 
     // A second click reaches the opener's callback only if its procedure serves it.
     Click("opener", "open");
     EXPECT_EQ(opened.clicks, 2) << "expected the opener to raise ITEMCLIC after the modal form";
     EXPECT_TRUE(test::Reports().empty());
-    if (c.side) {
-      EXPECT_EQ(FX_FormClose(c.side, ""), 0);
+    for (const char* other : {c.side, c.before}) {
+      if (other) {
+        EXPECT_EQ(FX_FormClose(other, ""), 0);
+      }
     }
     EXPECT_EQ(FX_FormClose("opener", ""), 0);
   }
