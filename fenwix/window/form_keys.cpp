@@ -46,7 +46,11 @@ LRESULT CALLBACK ModalKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
       PressedByMnemonic(FormHoldingWindow(message.hwnd), message))
     return 1;
   // The dialog manager handed a key here asks this filter again: it was offered already.
-  if (code == MSGF_DIALOGBOX && !dialogKey && IsKeyMessage(message.message)) {
+  // (Its copy of the message may be another, converted to Unicode, with the same fields.)
+  const bool handedHere = dialogKey && dialogKey->hwnd == message.hwnd &&
+                          dialogKey->message == message.message &&
+                          dialogKey->wParam == message.wParam && dialogKey->time == message.time;
+  if (code == MSGF_DIALOGBOX && !handedHere && IsKeyMessage(message.message)) {
     const std::string formName = FormHoldingWindow(message.hwnd);
     if (KeyTakenByForm(formName, message)) return 1;
     // The modal loop would hand Return and Escape to its dialog manager with nothing to
@@ -108,8 +112,10 @@ bool PressedByMnemonic(const std::string& formName, const MSG& message) {
 
 bool DialogManagerTook(HWND dialog, MSG& message) {
   if (!dialog || !os::IsWindow(dialog)) return false;
+  // Only Return and Escape are told; whatever the dialog manager does with any other
+  // message (a click that opens a modal form, whose own loop then runs) has no key under way.
   const MSG* outer = dialogKey;
-  dialogKey = &message;
+  dialogKey = IsDialogKey(message) ? &message : nullptr;
   const BOOL took = Utf8Text() ? os::IsDialogMessageW(dialog, &message)
                                : os::IsDialogMessageA(dialog, &message);
   dialogKey = outer;
