@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fenwix/error/error_context.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -293,7 +294,13 @@ TEST_F(FormCalls, CommitAndCheckBringInTheFieldBeingTyped) {
       EXPECT_EQ(seen, exit) << "leaving it afterwards is no second exit";
     }
   }
+  // A form that is not open gives 4, and the caller's error context stays as it was.
+  SetErrorContext("outer", "OuterCall");
   EXPECT_EQ(FX_FormCommit("unknown"), 4);
+  EXPECT_EQ(FX_FormCheck("unknown"), 4);
+  EXPECT_EQ(FX_FormClose("unknown", "OK"), 4);
+  EXPECT_EQ(CurrentErrorContext().functionName, "OuterCall");
+  EXPECT_EQ(CurrentErrorContext().windowName, "outer");
   EXPECT_TRUE(test::Reports().empty());
 }
 
