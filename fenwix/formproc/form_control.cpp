@@ -1,7 +1,7 @@
 // What a program does to an open form from its own code: close it as its close box
-// would, bring in what the user is typing, check it as OK would, and put its own text in the form's status bar. A form that
-// is not open gives 4 without a message box: a program may well ask this of a form the
-// user has just closed.
+// would, bring in what the user is typing, check it as OK would, and put its own text in
+// the form's status bar. A form that is not open gives 4 without a message box: a program
+// may well ask this of a form the user has just closed.
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
 #include "fenwix/fenwix.h"

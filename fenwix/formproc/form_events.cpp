@@ -254,8 +254,10 @@ INT_PTR FormCommand(HWND dialog, const std::string& formName, WPARAM wParam, LPA
         if (!IsFormOnScreen(form) ||
             (!returningFocusTo.empty() && returningFocusTo != ItemKey(formName, itemName)))
           return 1;
-        if (notification != CBN_SELCHANGE && committedExit.itemKey == ItemKey(formName, itemName)) {
-          const bool given = committedExit.text == ControlText(FindItemDef(formName, itemName).control);
+        if (notification != CBN_SELCHANGE &&
+            committedExit.itemKey == ItemKey(formName, itemName)) {
+          const HWND control = FindItemDef(formName, itemName).control;
+          const bool given = committedExit.text == ControlText(control);
           committedExit = CommittedExit();
           if (given) return 1;
         }
