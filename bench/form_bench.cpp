@@ -3,10 +3,12 @@
 // ("raw") or in a dialog made by hand ("dlg"), measured in the same way:
 //   form_bench lib|utf8|raw|dlg N [REPEATS]
 // prints the time to make the keys, of one full repaint (the median of REPEATS), of one
-// mouse move message sent to their parent (the mean of 400 x REPEATS) and of one click
-// on the middle key (the median of 40 x REPEATS). The library's form also tells what a
-// second of dragging its corner costs (the median of REPEATS): its last column of keys is
-// anchored to the right edge and its last row to the bottom one, as a form's buttons are.
+// mouse move message sent to their parent (the mean of 400 x REPEATS), of one click on the
+// middle key (the median of 40 x REPEATS) and of a second of dragging the parent's corner
+// (the median of REPEATS). The last column of keys stretches to the right edge and the last
+// row to the bottom one, as a form's anchored items do: the library places them itself, and
+// the hand-written programs move the same keys in one DeferWindowPos batch on each WM_SIZE
+// and repaint what the moves uncovered, as the library does.
 #include <windows.h>
 
 #include <algorithm>
@@ -31,6 +33,19 @@ constexpr char kFormName[] = "keys";
 
 int clicks = 0;
 
+// A key of the hand-written programs that follows the parent's size, and the parent's
+// client size when the keys were made.
+struct AnchoredKey {
+  HWND window;
+  RECT declared;
+  bool right, bottom;
+};
+std::vector<AnchoredKey> anchoredKeys;
+SIZE declaredClient = {};
+
+bool InLastColumn(int index) { return index % kColumns == kColumns - 1; }
+bool InLastRow(int index, int count) { return index / kColumns == (count - 1) / kColumns; }
+
 std::string KeyName(int index) { return "k" + std::to_string(index); }
 
 // The main window is a Unicode window in UTF-8 mode.
@@ -51,11 +66,10 @@ HWND MakeLibraryForm(int count, double& seconds) {
   if (FX_WindowMainCreate(kMainName, SW_SHOW, MainProc, "", 0, 0, kFormWidth + 20,
                           kFormHeight + 40))
     return nullptr;
-  const int lastRow = (count - 1) / kColumns;
   for (int i = 0; i < count; ++i) {
     std::string anchors = "anchor=left,top";
-    if (i % kColumns == kColumns - 1) anchors += ",right";
-    if (i / kColumns == lastRow) anchors += ",bottom";
+    if (InLastColumn(i)) anchors += ",right";
+    if (InLastRow(i, count)) anchors += ",bottom";
     FX_FormItemAdd(kFormName, KeyName(i + 1), fx::item::BUTTON, i + 1, (i % kColumns) * kKeyWidth,
                    (i / kColumns) * kKeyHeight, kKeyWidth, kKeyHeight, anchors);
   }
@@ -67,7 +81,31 @@ HWND MakeLibraryForm(int count, double& seconds) {
   return FindWindowExA(FindWindowA(kMainName, nullptr), nullptr, MAKEINTATOM(32770), nullptr);
 }
 
+// The hand-written answer to a new client size: the anchored keys stretched in one batch,
+// each painted whole, then what the moves uncovered painted again (the parent does not
+// clip its keys, so its background covered the keys lying there).
+void PlaceAnchoredKeys(HWND parent, int width, int height) {
+  if (anchoredKeys.empty() || width <= 0 || height <= 0) return;
+  const int dw = width - declaredClient.cx, dh = height - declaredClient.cy;
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(anchoredKeys.size()));
+  for (const AnchoredKey& key : anchoredKeys) {
+    const RECT& r = key.declared;
+    if (batch)
+      batch = DeferWindowPos(batch, key.window, nullptr, r.left, r.top,
+                             r.right - r.left + (key.right ? dw : 0),
+                             r.bottom - r.top + (key.bottom ? dh : 0),
+                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  }
+  if (batch) EndDeferWindowPos(batch);
+  const HRGN uncovered = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetUpdateRgn(parent, uncovered, FALSE);
+  if (kind != NULLREGION && kind != ERROR)
+    RedrawWindow(parent, nullptr, uncovered, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  DeleteObject(uncovered);
+}
+
 LRESULT CALLBACK RawProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) PlaceAnchoredKeys(window, LOWORD(lParam), HIWORD(lParam));
   if (message == WM_DRAWITEM) {
     const DRAWITEMSTRUCT& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     PaintKey(draw, GetSysColor(COLOR_BTNFACE), RGB(0, 0, 0),
@@ -81,7 +119,7 @@ LRESULT CALLBACK RawProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 // The same keys' dialog procedure, for a dialog made by hand.
 INT_PTR CALLBACK RawDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) return TRUE;
-  if (message == WM_DRAWITEM || message == WM_COMMAND) {
+  if (message == WM_DRAWITEM || message == WM_COMMAND || message == WM_SIZE) {
     RawProc(dialog, message, wParam, lParam);
     return TRUE;
   }
@@ -93,14 +131,20 @@ bool MakeRawKeys(HWND parent, int count, double& seconds) {
   const double started = Now();
   for (int i = 0; i < count; ++i) {
     const std::string name = KeyName(i + 1);
-    if (!CreateWindowExA(0, "BUTTON", name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                         (i % kColumns) * kKeyWidth, (i / kColumns) * kKeyHeight, kKeyWidth,
-                         kKeyHeight, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i + 1)),
-                         GetModuleHandleA(nullptr), nullptr))
-      return false;
+    const RECT r = {(i % kColumns) * kKeyWidth, (i / kColumns) * kKeyHeight,
+                    (i % kColumns + 1) * kKeyWidth, (i / kColumns + 1) * kKeyHeight};
+    const HWND key = CreateWindowExA(
+        0, "BUTTON", name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, r.left, r.top,
+        kKeyWidth, kKeyHeight, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i + 1)),
+        GetModuleHandleA(nullptr), nullptr);
+    if (!key) return false;
+    if (InLastColumn(i) || InLastRow(i, count))
+      anchoredKeys.push_back({key, r, InLastColumn(i), InLastRow(i, count)});
   }
   seconds = Now() - started;
+  RECT client;
+  GetClientRect(parent, &client);
+  declaredClient = {client.right, client.bottom};
   return true;
 }
 
@@ -210,10 +254,8 @@ int main(int argc, char** argv) {
   }
   std::printf("create_ms %.2f\nrepaint_ms %.2f\nmove_us %.2f\nclick_us %.1f\n", created * 1000,
               Median(repaints) * 1000, moved * 1e6, Median(clickTimes) * 1e6);
-  if (library) {
-    std::vector<double> drags;
-    for (int i = 0; i < repeats; ++i) drags.push_back(DragSeconds(parent));
-    std::printf("drag_ms %.2f\n", Median(drags) * 1000);
-  }
+  std::vector<double> drags;
+  for (int i = 0; i < repeats; ++i) drags.push_back(DragSeconds(parent));
+  std::printf("drag_ms %.2f\n", Median(drags) * 1000);
   return 0;
 }
