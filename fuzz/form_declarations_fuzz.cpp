@@ -82,6 +82,8 @@ void Add(Reader& in) {
   }
   Require(!existed && after.type == type && after.sequence == sequence && after.x == x &&
           after.height == height && after.properties == properties);
+  // A grid is given a column, as a program gives it its columns.
+  if (type == fx::item::DATAGRID) FX_GridColumnAdd(form, item, "c", "");
 }
 
 void Set(Reader& in) {

@@ -2,7 +2,7 @@
 // closed, and what a field held when the user last left it.
 #include "fenwix/error/error_context.h"
 #include "fenwix/form/item_keys.h"
-#include "fenwix/grid/grid_item_keys.h"
+#include "fenwix/grid/grid_entries.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/window_text.h"
@@ -13,7 +13,9 @@ std::string ItemValue(const std::string& formName, const std::string& itemName,
                       const std::string& key) {
   const ItemDef item = FindItemDef(formName, itemName);
   std::string gridValue;
-  if (item.type == fx::item::DATAGRID && GridKeyValue(formName, itemName, key, gridValue))
+  const auto gridKeyValue = TheGridEntries().keyValue;
+  if (item.type == fx::item::DATAGRID && gridKeyValue &&
+      gridKeyValue(formName, itemName, key, gridValue))
     return gridValue;
   const ItemKeyRule* rule = FindItemKeyRule(key);
   if (item.type.empty() || !rule) {

@@ -6,6 +6,7 @@
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
+#include "fenwix/grid/grid_entries.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
@@ -146,7 +147,9 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
     FillList(control, item.properties);
   } else if (item.type == fx::item::DATAGRID) {
     Record(formName, itemName, control, controlId);
-    if (const ErrorCode code = StartGridControl(control, formName, itemName, item)) return code;
+    const auto startGrid = TheGridEntries().startControl;
+    if (const ErrorCode code = startGrid ? startGrid(control, formName, itemName, item) : 0)
+      return code;
   } else {
     Record(formName, itemName, control, controlId);
   }

@@ -3,7 +3,6 @@
 // gives the same record.
 #include "fenwix/form/item_keys.h"
 
-#include <cstdio>
 
 #include "fenwix/form/text_cut.h"
 #include "fenwix/platform/platform.h"
@@ -133,9 +132,11 @@ std::string ColorText(ColorValue color) {
   // Unsigned arithmetic: the magnitude of the lowest value has no signed form.
   const unsigned bits = static_cast<unsigned>(color);
   const unsigned magnitude = negative ? 0u - bits : bits;
-  char text[16];
-  std::snprintf(text, sizeof text, "%s0x%06X", negative ? "-" : "", magnitude);
-  return text;
+  // Written by hand: the printf family would bring its whole formatter into every program.
+  std::string hex;
+  for (unsigned rest = magnitude; rest != 0 || hex.size() < 6; rest >>= 4)
+    hex.insert(hex.begin(), "0123456789ABCDEF"[rest & 15]);
+  return (negative ? "-0x" : "0x") + hex;
 }
 
 // Tested in this order.

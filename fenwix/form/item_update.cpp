@@ -4,8 +4,7 @@
 
 #include "fenwix/form/item_keys.h"
 #include "fenwix/form/text_cut.h"
-#include "fenwix/grid/grid_item_keys.h"
-#include "fenwix/grid/grid_view.h"
+#include "fenwix/grid/grid_entries.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 
@@ -26,7 +25,9 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
   ItemDef item = FindItemDef(formName, itemName);
   if (item.type.empty()) return 18;
   ErrorCode gridResult = 0;
-  if (item.type == fx::item::DATAGRID && GridKeySet(formName, itemName, key, value, gridResult))
+  const auto gridKeySet = TheGridEntries().keySet;
+  if (item.type == fx::item::DATAGRID && gridKeySet &&
+      gridKeySet(formName, itemName, key, value, gridResult))
     return gridResult;
   const ItemKeyRule* rule = FindItemKeyRule(key);
   if (!rule) return 19;
@@ -50,7 +51,8 @@ ErrorCode FX_FormItemRedrawIntl(std::string formName, std::string itemName) {
   if (item.type.empty()) return 18;
   // A null window would repaint the whole desktop.
   if (!item.control) return 0;
-  if (item.type == fx::item::DATAGRID) ShowGridColors(item);
+  const auto showGridColors = TheGridEntries().showColors;
+  if (item.type == fx::item::DATAGRID && showGridColors) showGridColors(item);
   // RDW_UPDATENOW paints before returning, so an owner-drawn item shows the stored record
   // by the time the caller goes on.
   if (!os::RedrawWindow(item.control, nullptr, nullptr,

@@ -9,7 +9,7 @@
 #include "fenwix/form/text_cut.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_close.h"
-#include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_entries.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
@@ -195,7 +195,8 @@ ErrorCode CommitForm(const std::string& formName) {
     const ErrorCode code = CommitField(form.handle, formName, fieldName);
     if (code != 0) return code;
   }
-  return CommitGridEdits(formName);
+  const auto commitEdits = TheGridEntries().commitEdits;
+  return commitEdits ? commitEdits(formName) : 0;
 }
 
 ErrorCode CheckForm(const std::string& formName) {

@@ -5,7 +5,7 @@
 
 #include "fenwix/form/item_controls.h"
 #include "fenwix/form/item_place.h"
-#include "fenwix/grid/grid_view.h"
+#include "fenwix/grid/grid_entries.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/window/window_dpi.h"
 
@@ -53,10 +53,12 @@ void RepaintUncovered(HWND dialog) {
 
 // The grids' fonts and column widths, made again for the new DPI.
 void ScaleGrids(const std::string& formName, std::int32_t oldDpi, std::int32_t newDpi) {
+  const auto scaleView = TheGridEntries().scaleView;
+  if (!scaleView) return;
   for (const std::string& itemName : FormItemNames(formName)) {
     const ItemDef item = FindItemDef(formName, itemName);
     if (item.control && item.type == fx::item::DATAGRID)
-      ScaleGridView(item.control, formName, itemName, oldDpi, newDpi);
+      scaleView(item.control, formName, itemName, oldDpi, newDpi);
   }
 }
 

@@ -13,7 +13,7 @@
 #include "fenwix/formproc/form_paint.h"
 #include "fenwix/formproc/form_layout.h"
 #include "fenwix/formproc/form_start.h"
-#include "fenwix/grid/grid_notify.h"
+#include "fenwix/grid/grid_entries.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
@@ -67,8 +67,10 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: KeepShownValues(formName); return 0;
     case WM_NOTIFY: {
       NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      const std::string from = header ? FindItemNameByControl(formName, header->hwndFrom) : "";
-      return from.empty() ? 0 : GridNotify(dialog, formName, from, *header);
+      const auto notify = TheGridEntries().notify;
+      const std::string from =
+          header && notify ? FindItemNameByControl(formName, header->hwndFrom) : "";
+      return from.empty() ? 0 : notify(dialog, formName, from, *header);
     }
     // The low four bits of a system command are the system's own.
     case WM_SYSCOMMAND: return FormDialogCommand(dialog, formName, wParam & 0xFFF0);

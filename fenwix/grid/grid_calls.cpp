@@ -7,6 +7,9 @@
 #include "fenwix/error/reported.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/grid/grid_editor.h"
+#include "fenwix/grid/grid_entries.h"
+#include "fenwix/grid/grid_item_keys.h"
+#include "fenwix/grid/grid_notify.h"
 #include "fenwix/grid/grid_record.h"
 #include "fenwix/grid/grid_sort.h"
 #include "fenwix/grid/grid_view.h"
@@ -15,6 +18,14 @@
 #include "fenwix/window/form_life.h"
 
 namespace {
+
+// A program that calls any of these carries the grid's code, and its forms reach it from
+// the start, whatever it declares or calls first.
+[[maybe_unused]] const bool gridEntriesFilled = [] {
+  TheGridEntries() = {StartGridControl, ScaleGridView,  ShowGridColors, GridNotify,
+                      GridKeyValue,     GridKeySet,     CommitGridEdits};
+  return true;
+}();
 
 // 0 when the item is a grid, else its code.
 ErrorCode CheckGridItem(const std::string& formName, const std::string& itemName) {

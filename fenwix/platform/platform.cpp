@@ -1,6 +1,8 @@
 // The table of platform operations, filled with the real Win32 functions.
 #include "fenwix/platform/platform.h"
 
+#include <cstdlib>
+
 namespace os {
 namespace {
 
@@ -75,3 +77,14 @@ Table& table() {
 }
 
 }  // namespace os
+
+#if defined(__GLIBCXX__)
+// What std::terminate does once no handler was set. The runtime's own handler writes the
+// uncaught exception's name to the standard error, which a windowed program does not have,
+// and brings the whole C++ name demangler (some 46 kB) into every program. This one ends
+// the process as that one ends it, without the text. It is defined here because every
+// program links this table, so the definition is in place before the runtime asks for it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+#endif
