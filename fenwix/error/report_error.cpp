@@ -4,6 +4,7 @@
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/message_text.h"
+#include "fenwix/error/report_capture.h"
 #include "fenwix/error/report_text.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
@@ -51,9 +52,13 @@ std::string SystemText(DWORD lastError) {
 
 void FX_ErrorHandlerSet(ErrorHandler handler) { installedHandler = handler; }
 
-std::string ReportError(ErrorCode code) {
+std::string ReportError(ErrorCode code) { return ReportErrorWithDetail(code, ""); }
+
+std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail) {
   std::string systemPart;
-  if (IsPlatformError(code)) {
+  if (!detail.empty()) {
+    systemPart = "Detail : " + detail + "\n";
+  } else if (IsPlatformError(code)) {
     // Read before any other platform call can overwrite it.
     const DWORD lastError = os::GetLastError();
     systemPart = SystemPart(lastError, SystemText(lastError));
@@ -63,6 +68,10 @@ std::string ReportError(ErrorCode code) {
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
+  if (ReportCapture* capture = ActiveReportCapture()) {
+    capture->keep(code, report);
+    return shown;
+  }
   const bool stop = installedHandler
                         ? HandlerStops(installedHandler, code, report)
                         : ShowMessageBox(shown, kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES;
