@@ -6,6 +6,7 @@
 #include "fenwix/cpp/layer_call.h"
 #include "fenwix/cpp/post_queue.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/registry/registry.h"
 
 namespace fx {
 namespace {
@@ -49,12 +50,15 @@ LRESULT CALLBACK LayerMainProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 MainWindow MainWindow::create(std::string_view name, std::string_view properties, int x, int y,
                               int width, int height) {
-  // A new main window starts with none of the handlers of the one before it.
-  MainHandlers().clear();
-  MainName() = std::string(name);
+  // A new main window starts with none of the handlers of one that a restart of the
+  // library forgot; a refused second one leaves the living one's alone.
+  if (TheRegistry().MainWindowName.empty()) {
+    MainHandlers().clear();
+    MainName() = std::string(name);
+  }
   layer::Checked([&] {
-    return FX_WindowMainCreate(MainName(), SW_SHOWNORMAL, LayerMainProc, layer::Text(properties),
-                               x, y, width, height);
+    return FX_WindowMainCreate(std::string(name), SW_SHOWNORMAL, LayerMainProc,
+                               layer::Text(properties), x, y, width, height);
   });
   layer::StartPostWindow();
   return MainWindow(MainName());
