@@ -7,8 +7,9 @@
 
 namespace fx::layer {
 
-void Throw(ErrorCode code, const ReportCapture& capture) {
+void Throw(ErrorCode code, ReportCapture& capture) {
   if (capture.code() == code) throw Error(code, capture.report());
+  capture.deliver();
   // Codes such as "no such item" from FX_FormItemSet come back unreported.
   const ReportCapture again;
   ReportError(code);

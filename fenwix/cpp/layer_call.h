@@ -19,21 +19,23 @@ inline constexpr ErrorCode kMainHandlerThrew = 1073;
 inline constexpr ErrorCode kRefusedValue = 1074;
 
 // The error of a code, with the report the capture kept for it or, for a code returned
-// without a report, the report made now.
-[[noreturn]] void Throw(ErrorCode code, const ReportCapture& capture);
+// without a report, the report made now. Other reports the capture kept are shown.
+[[noreturn]] void Throw(ErrorCode code, ReportCapture& capture);
 
-// Runs a call that answers a code; throws for a non-zero one or for a report it made.
+// Runs a call that answers a code; throws for a non-zero one. What a call that succeeded
+// reported on the way is shown as the C call would have shown it.
 template <class Call>
 void Checked(Call&& call) {
-  const ReportCapture capture;
+  ReportCapture capture;
   const ErrorCode code = call();
-  if (code || capture.code()) Throw(code ? code : capture.code(), capture);
+  if (code) Throw(code, capture);
+  capture.deliver();
 }
 
 // Runs a call that answers a text and reports its failures.
 template <class Call>
 std::string CheckedText(Call&& call) {
-  const ReportCapture capture;
+  ReportCapture capture;
   std::string text = call();
   if (capture.code()) Throw(capture.code(), capture);
   return text;

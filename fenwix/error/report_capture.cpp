@@ -10,9 +10,13 @@ ReportCapture::ReportCapture() : outer_(active) { active = this; }
 ReportCapture::~ReportCapture() { active = outer_; }
 
 void ReportCapture::keep(ErrorCode code, const std::string& report) {
-  if (code_) return;
-  code_ = code;
-  report_ = report;
+  reports_.emplace_back(code, report);
+}
+
+void ReportCapture::deliver() {
+  const ReportsShown shown;
+  for (const auto& [code, report] : reports_) DeliverReport(code, report);
+  reports_.clear();
 }
 
 ReportsShown::ReportsShown() : outer_(active) { active = nullptr; }

@@ -6,6 +6,8 @@
 #define FENWIX_ERROR_REPORT_CAPTURE_H
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fenwix/fenwix.h"
 
@@ -17,14 +19,16 @@ class ReportCapture {
   ReportCapture& operator=(const ReportCapture&) = delete;
 
   // The first report made while this capture was the innermost one; code 0 for none.
-  ErrorCode code() const { return code_; }
-  const std::string& report() const { return report_; }
+  ErrorCode code() const { return reports_.empty() ? 0 : reports_.front().first; }
+  const std::string& report() const { return reports_.front().second; }
   void keep(ErrorCode code, const std::string& report);
+  // Shows the kept reports the usual way, for a call that succeeded all the same (a form
+  // made without its status bar).
+  void deliver();
 
  private:
   ReportCapture* outer_;
-  ErrorCode code_ = 0;
-  std::string report_;
+  std::vector<std::pair<ErrorCode, std::string>> reports_;
 };
 
 // Within its scope no capture is active: reports are shown or handed to the handler.
@@ -41,6 +45,9 @@ class ReportsShown {
 
 // The innermost active capture, or null.
 ReportCapture* ActiveReportCapture();
+
+// Shows a finished report in the message box or hands it to the program's handler.
+void DeliverReport(ErrorCode code, const std::string& report);
 
 // ReportError with a line of detail after the message, such as an exception's text.
 std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail);

@@ -72,11 +72,16 @@ std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail) {
     capture->keep(code, report);
     return shown;
   }
+  DeliverReport(code, report);
+  return shown;
+}
+
+void DeliverReport(ErrorCode code, const std::string& report) {
+  const std::string shown = ReportQuestion(report);
   const bool stop = installedHandler
                         ? HandlerStops(installedHandler, code, report)
                         : ShowMessageBox(shown, kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES;
   // The quit message's code becomes the program's exit code, so a script that started
   // the program learns which error stopped it.
   if (stop) os::PostQuitMessage(code);
-  return shown;
 }
