@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "fenwix/fenwix.hpp"
+#include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/window/library_state.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -293,6 +295,21 @@ std::string MainWindowHandlers() {
   return failed + ReportsAre({1073}, "main gave up");
 }
 
+BOOL WINAPI NoCommonControls(const INITCOMMONCONTROLSEX*) { return FALSE; }
+
+std::string ReportsOfASuccessAreShown() {
+  fx::Form form(NewForm("nobar"));
+  TheLibrary().commonControls = false;
+  {
+    os::Override<decltype(&::InitCommonControlsEx)> refuse(&os::Table::InitCommonControlsEx,
+                                                           NoCommonControls);
+    form.create("edge=false", 0, 0, 100, 100);
+  }
+  const bool made = IsWindow(FindWindowDef(form.name()).handle);
+  form.close();
+  return (made ? "" : "the form was not made; ") + ReportsAre({1038});
+}
+
 struct Case {
   const char* name;
   std::function<std::string()> run;
@@ -307,6 +324,7 @@ TEST(CxxLayer, Guarantees) {
       {"posts from a worker arrive in order", PostsFromAWorkerArriveInOrder},
       {"handlers survive a re-opening", HandlersSurviveReopening},
       {"the main window's handlers", MainWindowHandlers},
+      {"what a call that succeeds reports is shown", ReportsOfASuccessAreShown},
   };
   for (const Case& c : cases) {
     test::TakeReportedCodes();
