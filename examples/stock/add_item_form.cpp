@@ -58,9 +58,15 @@ void Declare(fx::Form& form, const Inventory& inventory) {
     Line("refused sku " + form.text("sku"));
     return 1;
   });
-  // Escape, Cancel: typed values are only thrown away when the user says so.
-  form.on(fx::event::BEFORE, "cancel", [form](fx::Event& event) -> std::intptr_t {
-    if (event.message() != WM_COMMAND || HIWORD(event.wParam()) != BN_CLICKED) return 0;
+  // Cancel, Escape (the dialog's IDCANCEL) and the close box: typed values are only
+  // thrown away when the user says so.
+  form.on(fx::event::BEFORE, [form](fx::Event& event) -> std::intptr_t {
+    const bool cancel =
+        (event.message() == WM_COMMAND &&
+         ((event.item() == "cancel" && HIWORD(event.wParam()) == BN_CLICKED) ||
+          LOWORD(event.wParam()) == IDCANCEL)) ||
+        (event.message() == WM_SYSCOMMAND && (event.wParam() & 0xFFF0) == SC_CLOSE);
+    if (!cancel) return 0;
     bool typed = false;
     for (const char* field : kFields) typed = typed || !form.text(field).empty();
     return typed && !ConfirmDiscard() ? 1 : 0;
