@@ -106,6 +106,10 @@ std::intptr_t Dispatch(std::string form, std::string item, std::string event, HW
                        UINT message, WPARAM wParam, LPARAM lParam) {
   std::shared_ptr<const Handler> handler;
   try {
+    // A modal form lives inside its create call: what it reports from now on is shown.
+    if (message == WM_INITDIALOG && FindWindowDef(form).modal) {
+      if (ReportCapture* creating = ActiveReportCapture()) creating->passThrough();
+    }
     const FormBindings* bindings = Bindings(form, false);
     if (!bindings) return 0;
     handler = FindHandler(*bindings, event, item);

@@ -19,6 +19,11 @@ void ReportCapture::deliver() {
   reports_.clear();
 }
 
+void ReportCapture::passThrough() {
+  deliver();
+  passThrough_ = true;
+}
+
 ReportsShown::ReportsShown() : outer_(active) { active = nullptr; }
 ReportsShown::~ReportsShown() { active = outer_; }
 

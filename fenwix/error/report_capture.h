@@ -25,9 +25,14 @@ class ReportCapture {
   // Shows the kept reports the usual way, for a call that succeeded all the same (a form
   // made without its status bar).
   void deliver();
+  // From now on reports pass through as if no capture were active, the kept ones first:
+  // the call has become the life of a modal form, whose reports are the form's.
+  void passThrough();
+  bool keeping() const { return !passThrough_; }
 
  private:
   ReportCapture* outer_;
+  bool passThrough_ = false;
   std::vector<std::pair<ErrorCode, std::string>> reports_;
 };
 

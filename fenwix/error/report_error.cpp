@@ -68,7 +68,8 @@ std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail) {
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
-  if (ReportCapture* capture = ActiveReportCapture()) {
+  ReportCapture* capture = ActiveReportCapture();
+  if (capture && capture->keeping()) {
     capture->keep(code, report);
     return shown;
   }

@@ -310,6 +310,34 @@ std::string ReportsOfASuccessAreShown() {
   return (made ? "" : "the form was not made; ") + ReportsAre({1038});
 }
 
+// A report the library makes while a modal form is up, outside any handler: shown then,
+// not kept until the form's create returns.
+std::string& ModalName() {
+  static std::string name;
+  return name;
+}
+bool& ShownAtOnce() {
+  static bool shown = false;
+  return shown;
+}
+void CALLBACK ReportWhileModal(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  ReportError(5);
+  ShownAtOnce() = !test::RecordedMessageBoxes().empty();
+  FX_FormClose(ModalName(), "CLOSE");
+}
+
+std::string ModalFormReportsAreShownAtOnce() {
+  fx::Form form(NewForm("modal"));
+  ModalName() = form.name();
+  ShownAtOnce() = false;
+  form.item("label", fx::item::STATIC, 1, 10, 10, 100, 20, "value=Modal");
+  SetTimer(nullptr, 0, 50, ReportWhileModal);
+  form.create("modal=true", 0, 0, 200, 120);
+  return (ShownAtOnce() ? "" : "the report waited for the modal form to close; ") +
+         ReportsAre({5});
+}
+
 struct Case {
   const char* name;
   std::function<std::string()> run;
@@ -325,6 +353,7 @@ TEST(CxxLayer, Guarantees) {
       {"handlers survive a re-opening", HandlersSurviveReopening},
       {"the main window's handlers", MainWindowHandlers},
       {"what a call that succeeds reports is shown", ReportsOfASuccessAreShown},
+      {"a modal form's reports are shown at once", ModalFormReportsAreShownAtOnce},
   };
   for (const Case& c : cases) {
     test::TakeReportedCodes();
