@@ -55,7 +55,8 @@ class Event {
   UINT message() const { return message_; }
   WPARAM wParam() const { return wParam_; }
   LPARAM lParam() const { return lParam_; }
-  // A grid's row (ROWSEL, CELLCHG) and column index (CELLCHG, COLCLIC); -1 for others.
+  // A grid's row (ROWSEL, CELLCHG, ITEMCLIC) and column index (CELLCHG, COLCLIC); -1 for
+  // other events.
   int row() const;
   int column() const;
 

@@ -88,6 +88,9 @@ std::string Amount::text() const {
 
 int Event::row() const {
   if (*name_ == fx::event::ROWSEL || *name_ == fx::event::CELLCHG) return static_cast<int>(wParam_);
+  // A grid's ITEMCLIC (a double click, Return) carries its row; a button's does not.
+  if (*name_ == fx::event::ITEMCLIC && FindItemDef(*form_, *item_).type == fx::item::DATAGRID)
+    return static_cast<int>(wParam_);
   return -1;
 }
 

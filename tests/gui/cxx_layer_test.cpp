@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -310,6 +311,61 @@ std::string ReportsOfASuccessAreShown() {
   return (made ? "" : "the form was not made; ") + ReportsAre({1038});
 }
 
+// Real key presses of virtual keys on the control that has the focus.
+void Press(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(down);
+    inputs.push_back(up);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Settle();
+}
+
+std::string GridEventsCarryRowAndColumn() {
+  fx::Form form(NewForm("gridevents"));
+  form.item("grid", fx::item::DATAGRID, 1, 10, 10, 300, 150, "")
+      .item("go", fx::item::BUTTON, 2, 10, 170, 80, 26, "value=Go");
+  fx::Grid grid = form.grid("grid");
+  grid.column("a", "width=100").column("b", "width=100").rows(3);
+  for (int row = 0; row < 3; ++row) grid.cell(row, "a", std::to_string(row));
+  std::vector<std::string> seen;
+  const auto record = [&seen](fx::Event& event) {
+    seen.push_back(event.name() + " " + std::to_string(event.row()) + " " +
+                   std::to_string(event.column()));
+  };
+  form.on(fx::event::ROWSEL, "grid", record)
+      .on(fx::event::ITEMCLIC, "grid", record)
+      .on(fx::event::COLCLIC, "grid", record)
+      .on(fx::event::ITEMCLIC, "go", record);
+  form.create("edge=false", 0, 0, 400, 260);
+  SetFocus(Control(form, "grid"));
+  form.set("grid", fx::key::ROW, "0");
+  Press({VK_DOWN, VK_RETURN});
+  RECT r;
+  GetWindowRect(Control(form, "grid"), &r);
+  SetCursorPos(r.left + 150, r.top + 9);
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, press, sizeof(INPUT));
+  Settle();
+  Click(Control(form, "go"));
+  form.close();
+  const std::vector<std::string> expected{"ROWSEL 1 -1", "ITEMCLIC 1 -1", "COLCLIC -1 1",
+                                          "ITEMCLIC -1 -1"};
+  if (seen == expected) return ReportsAre({});
+  std::string got;
+  for (const std::string& line : seen) got += "[" + line + "] ";
+  return "grid events: " + got;
+}
+
 // A report the library makes while a modal form is up, outside any handler: shown then,
 // not kept until the form's create returns.
 std::string& ModalName() {
@@ -351,6 +407,7 @@ TEST(CxxLayer, Guarantees) {
       {"a grid source's exception is reported once", GridSourceExceptionIsReportedOnce},
       {"posts from a worker arrive in order", PostsFromAWorkerArriveInOrder},
       {"handlers survive a re-opening", HandlersSurviveReopening},
+      {"grid events carry their row and column", GridEventsCarryRowAndColumn},
       {"the main window's handlers", MainWindowHandlers},
       {"what a call that succeeds reports is shown", ReportsOfASuccessAreShown},
       {"a modal form's reports are shown at once", ModalFormReportsAreShownAtOnce},
