@@ -153,6 +153,8 @@ class Form {
   // x comes before y. A modal form returns once it has closed.
   Form& create(std::string_view properties, int x, int y, int width, int height);
   Form& close(std::string_view reason = "CLOSE");
+  // Places and sizes the open form, as FX_WindowMove does; its anchored items follow.
+  Form& move(int x, int y, int width, int height);
   // True when every field is acceptable; otherwise the focus is on the first refused one.
   bool check();
   // Brings in what the user is typing (FX_FormCommit); false when a text was refused.

@@ -20,9 +20,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::thread loader;
   try {
     FX_TextEncodingSet("UTF-8");
-    fx::MainWindow::create("Stock", "name=Magazyn · Lager · Αποθήκη;bkcol=lightgrey", 0, 0, 766,
-                           520);
+    fx::MainWindow window = fx::MainWindow::create(
+        "Stock", "name=Magazyn · Lager · Αποθήκη;bkcol=lightgrey", 0, 0, 766, 520);
     stock::OpenStockForm(inventory);
+    stock::FollowMainWindow(window);
     loader = stock::LoadInBackground(inventory);
     exitCode = fx::run();
   } catch (const fx::Error& error) {

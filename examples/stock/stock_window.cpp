@@ -81,9 +81,21 @@ void Save(Inventory& inventory) {
   Line("saved " + std::to_string(inventory.file.rows.size()));
 }
 
+void PrintLayout(HWND dialog) {
+  int sequence = 0;
+  for (const char* item : {"searchlabel", "search", "add", "save", "grid"}) {
+    RECT r;
+    const HWND control = GetDlgItem(dialog, ++sequence + 101);
+    if (!control || !GetWindowRect(control, &r)) continue;
+    Line(std::string("layout stock ") + item + " " + std::to_string(r.left) + " " +
+         std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+         std::to_string(r.bottom - r.top));
+  }
+}
+
 void Declare(fx::Form& form, Inventory& inventory) {
   form.item("searchlabel", fx::item::STATIC, 1, 10, 14, 150, 22, "value=Szukaj (SKU, nazwa):")
-      .item("search", fx::item::EDIT, 2, 165, 10, 220, 24, "type=string;length=40")
+      .item("search", fx::item::EDIT, 2, 165, 10, 220, 24, "type=string;length=40;anchor=left,top,right")
       .item("add", fx::item::BUTTON, 3, 470, 8, 140, 28, "value=Dodaj towar…;anchor=top,right")
       .item("save", fx::item::BUTTON, 4, 620, 8, 120, 28, "value=Zapisz;anchor=top,right")
       .item("grid", fx::item::DATAGRID, 5, 10, 44, 730, 400, "anchor=left,top,right,bottom");
@@ -125,17 +137,13 @@ void Declare(fx::Form& form, Inventory& inventory) {
     ShowRows(inventory);
   });
   form.on(fx::event::ITEMCLIC, "save", [&inventory](fx::Event&) { Save(inventory); });
-  // Where each control is on the screen, once the form shows, for a script to click.
+  // Where each control is on the screen, once the form shows and whenever it is resized,
+  // for a script to click. Posted: the library moves the anchored items after BEFORE.
   form.on(fx::event::BEFORE, [](fx::Event& event) {
-    if (event.message() != WM_SHOWWINDOW || !event.wParam()) return;
-    int sequence = 0;
-    for (const char* item : {"searchlabel", "search", "add", "save", "grid"}) {
-      RECT r;
-      const HWND control = GetDlgItem(event.dialog(), ++sequence + 101);
-      if (!control || !GetWindowRect(control, &r)) continue;
-      Line(std::string("layout stock ") + item + " " + std::to_string(r.left) + " " +
-           std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
-           std::to_string(r.bottom - r.top));
+    const bool shown = event.message() == WM_SHOWWINDOW && event.wParam();
+    if (shown || event.message() == WM_SIZE) {
+      const HWND dialog = event.dialog();
+      fx::post([dialog] { PrintLayout(dialog); });
     }
   });
 }
@@ -157,6 +165,13 @@ void OpenStockForm(Inventory& inventory) {
   fx::Form form(kForm);
   Declare(form, inventory);
   form.create("edge=false;stbar=true;bkcol=lightgrey", 0, 0, 750, 480);
+}
+
+void FollowMainWindow(fx::MainWindow& window) {
+  window.on(WM_SIZE, [](fx::Event& event) {
+    if (event.wParam() == SIZE_MINIMIZED) return;
+    fx::Form(kForm).move(0, 0, LOWORD(event.lParam()), HIWORD(event.lParam()));
+  });
 }
 
 std::thread LoadInBackground(Inventory& inventory) {

@@ -43,6 +43,11 @@ Form& Form::close(std::string_view reason) {
   return *this;
 }
 
+Form& Form::move(int x, int y, int width, int height) {
+  Checked([&] { return FX_WindowMove(name_, x, y, width, height); });
+  return *this;
+}
+
 bool Form::check() {
   // The check answers a field's validation code, which may equal the code of a form that
   // is not open: that failure is told apart here.

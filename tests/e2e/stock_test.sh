@@ -77,8 +77,14 @@ pid=$!
 echo "== the rows arrive from the worker thread"
 wait_for '^loaded 20000$' 120
 wait_for '^rows 20000$'
-window=$(xdotool search --name 'Magazyn' | head -n 1)
-[ -n "$window" ] && xdotool windowfocus --sync "$window" || true
+window=$(xdotool search --name '^Magazyn' | head -n 1)
+[ -n "$window" ] || fail "expected a window titled 'Magazyn · Lager · Αποθήκη'"
+
+echo "== a larger window gives the grid the room, the buttons stay at the right edge"
+mark
+xdotool windowsize "$window" 900 640
+wait_for '^layout stock grid [0-9]+ [0-9]+ (8[5-9][0-9]|9[0-9][0-9]) (5[2-9][0-9]|6[0-9][0-9])$'
+xdotool windowfocus --sync "$window" || true
 
 echo "== the search narrows the rows as the user types"
 click_item search
