@@ -111,11 +111,11 @@ xdotool key Return
 wait_for "^changed $cheapest price 999.99$"
 sed -i -E "/^$cheapest,/ s/,[0-9]+\.[0-9]{2},([0-9-]{10})$/,999.99,\1/" "$expected"
 
-echo "== an item is added; Escape first asks before discarding what was typed"
+echo "== an item is added: a SKU in use is refused, Escape first asks before discarding"
 mark
 click_item add
 wait_for '^open additem$'
-xdotool type --delay 30 'NEU-1'
+xdotool type --delay 30 'SKU-00001'
 xdotool key Tab
 xdotool type --delay 30 'Oelkanne, gross'
 xdotool key Tab
@@ -124,6 +124,10 @@ xdotool key Tab
 xdotool type --delay 30 '12.5'
 xdotool key Tab
 xdotool type --delay 30 '2026-12-08'
+xdotool key Return
+wait_for '^refused sku SKU-00001$'
+xdotool key --delay 50 shift+Tab shift+Tab shift+Tab shift+Tab End shift+Home
+xdotool type --delay 30 'NEU-1'
 xdotool key Escape
 wait_for '^open discard$'
 xdotool key Escape
