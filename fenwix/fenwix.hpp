@@ -2,11 +2,11 @@
 // types and failures as exceptions. A thin layer over the calls of fenwix/fenwix.h, which
 // stay as they are:
 //
-//   auto main = fx::MainWindow::create("Main", "name=My tool", 0, 0, 400, 300);
+//   fx::MainWindow::create("Main", "name=My tool", 0, 0, 400, 300);
 //   fx::Form form("f");
-//   form.item("ok", fx::item::BUTTON, 1, 10, 10, 80, 30, "button=OK");
+//   form.item("count", fx::item::BUTTON, 1, 10, 10, 80, 30, "value=Count");
 //   int clicks = 0;
-//   form.on(fx::event::ITEMCLIC, "ok", [&clicks](fx::Event&) { ++clicks; });
+//   form.on(fx::event::ITEMCLIC, "count", [&clicks](fx::Event&) { ++clicks; });
 //   form.create("bkcol=lightgrey", 0, 0, 400, 300);
 //   return fx::run();
 //

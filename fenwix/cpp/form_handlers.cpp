@@ -104,7 +104,6 @@ void AttachSource(const std::string& form, const std::string& item, Grid::Source
 
 std::intptr_t Dispatch(std::string form, std::string item, std::string event, HWND dialog,
                        UINT message, WPARAM wParam, LPARAM lParam) {
-  std::shared_ptr<const Handler> handler;
   try {
     // A modal form lives inside its create call: what it reports from now on is shown.
     if (message == WM_INITDIALOG && FindWindowDef(form).modal) {
@@ -112,7 +111,7 @@ std::intptr_t Dispatch(std::string form, std::string item, std::string event, HW
     }
     const FormBindings* bindings = Bindings(form, false);
     if (!bindings) return 0;
-    handler = FindHandler(*bindings, event, item);
+    const std::shared_ptr<const Handler> handler = FindHandler(*bindings, event, item);
     if (!handler) return 0;
     Event happened(form, item, event, dialog, message, wParam, lParam);
     const ReportsShown shown;

@@ -56,6 +56,8 @@ std::string ReportError(ErrorCode code) { return ReportErrorWithDetail(code, "")
 
 std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail) {
   std::string systemPart;
+  // The detail takes the place of the system's part, which only codes of the platform's
+  // range carry: the C++ layer's codes (1070 to 1074) are among them.
   if (!detail.empty()) {
     systemPart = "Detail : " + detail + "\n";
   } else if (IsPlatformError(code)) {
