@@ -16,7 +16,9 @@ bool ConfirmDiscard() {
   static bool declared = false;
   fx::Form form("discard");
   if (!declared) {
-    form.item("question", fx::item::STATIC, 1, 20, 20, 260, 24, "value=Να απορριφθούν οι αλλαγές;")
+    // The Greek question mark, U+037E: an ASCII semicolon would end the property.
+    form.item("question", fx::item::STATIC, 1, 20, 20, 260, 24,
+              "value=Να απορριφθούν οι αλλαγές\u037E")
         .item("yes", fx::item::BUTTON, 2, 40, 60, 100, 28, "button=OK;value=Ναι")
         .item("no", fx::item::BUTTON, 3, 160, 60, 100, 28, "button=CANCEL;value=Όχι");
     declared = true;
