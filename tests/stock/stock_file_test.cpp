@@ -51,21 +51,22 @@ TEST(StockFile, WritesTouchedAndNewRowsOnly) {
     const char* text;
     const char* expected;
   } cases[] = {
-      // Untouched quoting stays, the touched row is written in the file's line end.
-      {"sku,name,quantity,price,counted\r\n\"A1\",x,1,2.00,2024-01-01\r\nA2,y,1,3.00,2024-01-01\r\n",
-       "sku,name,quantity,price,counted\r\n\"A1\",x,1,2.00,2024-01-01\r\nA2,y,1,9.50,2024-01-01\r\n"
+      // The touched row loses its needless quotes; the untouched one keeps them, and the
+      // rows written anew take the file's line end.
+      {"sku,name,quantity,price,counted\r\n\"A1\",x,1,2.00,2024-01-01\r\n\"A2\",y,1,3.00,2024-01-01\r\n",
+       "sku,name,quantity,price,counted\r\nA1,x,1,9.50,2024-01-01\r\n\"A2\",y,1,3.00,2024-01-01\r\n"
        "B1,\"Ελιά, μαύρη\",2,1.00,2026-12-08\r\n"},
       // A last line without its end gets one before the new row.
-      {"sku,name,quantity,price,counted\n\"A1\",x,1,2.00,2024-01-01\nA2,y,1,3.00,2024-01-01",
-       "sku,name,quantity,price,counted\n\"A1\",x,1,2.00,2024-01-01\nA2,y,1,9.50,2024-01-01\n"
+      {"sku,name,quantity,price,counted\n\"A1\",x,1,2.00,2024-01-01\n\"A2\",y,1,3.00,2024-01-01",
+       "sku,name,quantity,price,counted\nA1,x,1,9.50,2024-01-01\n\"A2\",y,1,3.00,2024-01-01\n"
        "B1,\"Ελιά, μαύρη\",2,1.00,2026-12-08\n"},
   };
   for (const Case& c : cases) {
     stock::StockFile file;
     std::string error;
     ASSERT_TRUE(stock::ReadStock(c.text, file, error)) << error;
-    file.rows[1].fields[stock::kPrice] = "9.50";
-    file.rows[1].touched = true;
+    file.rows[0].fields[stock::kPrice] = "9.50";
+    file.rows[0].touched = true;
     stock::Row added;
     const std::string fields[] = {"B1", "Ελιά, μαύρη", "2", "1.00", "2026-12-08"};
     for (int i = 0; i < stock::kColumns; ++i) added.fields[i] = fields[i];
