@@ -16,7 +16,7 @@ target_link_options(fenwix INTERFACE $<INSTALL_INTERFACE:$<$<CONFIG:Release>:-s>
 
 install(TARGETS fenwix EXPORT FenwixTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/fenwix/fenwix.h
+install(FILES ${PROJECT_SOURCE_DIR}/fenwix/fenwix.h ${PROJECT_SOURCE_DIR}/fenwix/fenwix.hpp
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/fenwix)
 # A program reads fenmsg.fdb from its current directory, else from beside its executable;
 # the package ships the library's own texts for programs to copy next to themselves.

@@ -4,6 +4,7 @@
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/message_text.h"
+#include "fenwix/error/report_capture.h"
 #include "fenwix/error/report_text.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/platform/platform.h"
@@ -51,9 +52,15 @@ std::string SystemText(DWORD lastError) {
 
 void FX_ErrorHandlerSet(ErrorHandler handler) { installedHandler = handler; }
 
-std::string ReportError(ErrorCode code) {
+std::string ReportError(ErrorCode code) { return ReportErrorWithDetail(code, ""); }
+
+std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail) {
   std::string systemPart;
-  if (IsPlatformError(code)) {
+  // The detail takes the place of the system's part, which only codes of the platform's
+  // range carry: the C++ layer's codes (1070 to 1074) are among them.
+  if (!detail.empty()) {
+    systemPart = "Detail : " + detail + "\n";
+  } else if (IsPlatformError(code)) {
     // Read before any other platform call can overwrite it.
     const DWORD lastError = os::GetLastError();
     systemPart = SystemPart(lastError, SystemText(lastError));
@@ -63,11 +70,21 @@ std::string ReportError(ErrorCode code) {
   const std::string report = ReportText(code, CurrentErrorContext(),
                                         TheRegistry().CurrentWindowName, message, systemPart);
   const std::string shown = ReportQuestion(report);
+  ReportCapture* capture = ActiveReportCapture();
+  if (capture && capture->keeping()) {
+    capture->keep(code, report);
+    return shown;
+  }
+  DeliverReport(code, report);
+  return shown;
+}
+
+void DeliverReport(ErrorCode code, const std::string& report) {
+  const std::string shown = ReportQuestion(report);
   const bool stop = installedHandler
                         ? HandlerStops(installedHandler, code, report)
                         : ShowMessageBox(shown, kReportCaption, MB_YESNO | MB_ICONERROR) == IDYES;
   // The quit message's code becomes the program's exit code, so a script that started
   // the program learns which error stopped it.
   if (stop) os::PostQuitMessage(code);
-  return shown;
 }

@@ -149,4 +149,21 @@ std::string FindFormNameByDialog(HWND dialog) {
   return std::string();
 }
 
-void ResetRegistry() { TheRegistry() = Registry(); }
+namespace {
+std::uint64_t declarationCount = 0;
+}
+
+void ResetRegistry() {
+  TheRegistry() = Registry();
+  TheRegistry().restartDeclaration = ++declarationCount;
+}
+
+std::uint64_t FormDeclaration(const std::string& formName) {
+  const Registry& registry = TheRegistry();
+  const auto found = registry.declarations.find(formName);
+  return found == registry.declarations.end() ? registry.restartDeclaration : found->second;
+}
+
+void NewFormDeclaration(const std::string& formName) {
+  TheRegistry().declarations[formName] = ++declarationCount;
+}

@@ -140,6 +140,10 @@ struct Registry {
   std::string CurrentFormName;    // the form being created or open
   std::string CurrentWindowName;  // the window the library works on by default
   std::vector<std::string> formsInEvent;  // forms whose callback is running, innermost last
+  // Which declaration of a form is current: a form declared anew gets a number of its own,
+  // and a restarted library gives every form a new one (see FormDeclaration).
+  std::uint64_t restartDeclaration = 0;
+  std::map<std::string, std::uint64_t> declarations;
 };
 
 // The one registry of the process.
@@ -158,6 +162,13 @@ WindowDef FindWindowDef(const std::string& name);
 void StoreWindowDef(const std::string& name, const WindowDef& record);
 ItemDef FindItemDef(const std::string& formName, const std::string& itemName);
 void StoreItemDef(const std::string& itemKey, const ItemDef& record);
+
+// The number of the form's current declaration, never the same for two declarations in
+// the process: what the program attached to a form (the C++ layer's handlers) belongs to
+// the declaration it was attached under.
+std::uint64_t FormDeclaration(const std::string& formName);
+// Starts a new declaration of the form, as declaring it again from a form file does.
+void NewFormDeclaration(const std::string& formName);
 
 // The names of a form's items, in key order.
 std::vector<std::string> FormItemNames(const std::string& formName);

@@ -42,7 +42,7 @@ for program in numlet gallery calc_driver; do
 done
 step "install" cmake --install "$work/library" --prefix "$prefix"
 rm -rf "$work/library"
-for f in include/fenwix/fenwix.h lib/libfenwix.a share/fenwix/fenmsg.fdb \
+for f in include/fenwix/fenwix.h include/fenwix/fenwix.hpp lib/libfenwix.a share/fenwix/fenmsg.fdb \
          lib/cmake/Fenwix/FenwixConfig.cmake lib/cmake/Fenwix/FenwixConfigVersion.cmake \
          lib/cmake/Fenwix/FenwixTargets.cmake "lib/cmake/Fenwix/$toolchain_name"; do
   [ -f "$prefix/$f" ] || fail "expected $f in the installed package, it is missing"

@@ -1,8 +1,9 @@
 // Checks that a program built against the installed package links and runs: it makes a
 // main window and a form with one item, sees the form's callback called, and leaves its
-// message loop through a posted quit message. Prints what it checked; exits 0 when all
-// checks passed.
+// message loop through a posted quit message; then the same through the C++ layer. Prints
+// what it checked; exits 0 when all checks passed.
 #include <fenwix/fenwix.h>
+#include <fenwix/fenwix.hpp>
 
 #include <cstdio>
 
@@ -40,6 +41,18 @@ int main() {
         "form created");
   Check(callbackCalls > 0, "form callback called");
   Check(TextToInt(IntToText(-2147483647 - 1), 10) == -2147483647 - 1, "number conversions");
+  int layerCalls = 0;
+  fx::Form layered("layered");
+  layered.item("hello", fx::item::STATIC, 1, 10, 10, 200, 24, "value=Hello from the layer")
+      .on(fx::event::BEFORE, [&layerCalls](fx::Event&) { ++layerCalls; })
+      .create("edge=false;stbar=false", 0, 0, 300, 200);
+  Check(layerCalls > 0, "the C++ layer's handler called");
+  try {
+    layered.create("edge=false", 0, 0, 300, 200);
+    Check(false, "a second opening refused with fx::Error");
+  } catch (const fx::Error& error) {
+    Check(error.code() == 2, "a second opening refused with fx::Error");
+  }
   PostQuitMessage(7);
   Check(FX_MessageLoop() == 7, "message loop returned the quit code");
   std::printf("consumer: %s\n", failures == 0 ? "all checks passed" : "some checks failed");
