@@ -159,6 +159,11 @@ void StoreWindowDef(const std::string& name, const WindowDef& record);
 ItemDef FindItemDef(const std::string& formName, const std::string& itemName);
 void StoreItemDef(const std::string& itemKey, const ItemDef& record);
 
+// Forgets an item's record, its index entries and its grid, if any. For an item whose
+// control no longer exists: the control, its brushes and its grid's view are the form's
+// to release first.
+void EraseItemDef(const std::string& itemKey);
+
 // The names of a form's items, in key order.
 std::vector<std::string> FormItemNames(const std::string& formName);
 
