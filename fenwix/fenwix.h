@@ -253,6 +253,15 @@ ErrorCode FX_FormTextLoad(std::string text, std::string origin);
 // Creates a form a form file declared, at its declared place and with its declared
 // properties: what FX_FormCreate returns, or 1069 for a form no file declared.
 ErrorCode FX_FormOpen(std::string formName, FormCallback callback);
+// Live re-application, meant for development (off by default): while a file loaded with
+// FX_FormFileLoad is watched, each save is checked whole and brought onto its open forms
+// by item name. A changed item is updated on its own control (same handle and id); only a
+// change of type, of a field's type, of a combo box's list or of a grid's columns or font
+// makes that control again; added items are created and removed ones destroyed. What the
+// user typed, checked or picked, a grid's rows and the focus stay. A bad save changes
+// nothing and goes to the error handler and the forms' status bars, never to a message
+// box; the status bar also says what a good save did. 1069 for a file never loaded.
+ErrorCode FX_FormFileWatch(std::string path, bool watch);
 
 // Stored mode: the grid holds its cells. Row numbers start at 0.
 ErrorCode FX_GridRowCountSet(std::string formName, std::string itemName, int rows);

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <new>
+#include <set>
 
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
@@ -23,6 +24,11 @@ constexpr DWORD kLargestFile = 64u << 20;
 std::map<std::string, FormFileForm>& FileForms() {
   static std::map<std::string, FormFileForm> forms;
   return forms;
+}
+
+std::set<std::string>& LoadedPaths() {
+  static std::set<std::string> paths;
+  return paths;
 }
 
 std::string Place(const std::string& origin, const FormFileError& error) {
@@ -103,6 +109,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return whole;
 }
 
+bool WasLoaded(const std::string& path) { return LoadedPaths().count(path) != 0; }
+
 const FormFileForm* FindFileForm(const std::string& formName) {
   const auto it = FileForms().find(formName);
   return it == FileForms().end() ? nullptr : &it->second;
@@ -142,6 +150,7 @@ ErrorCode FX_FormFileLoad(std::string path) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return Reported(formfile_code::kUnreadable);
     if (const ErrorCode code = LoadText(bytes, path, "FX_FormFileLoad")) return code;
+    LoadedPaths().insert(path);
     SetErrorContext(caller.windowName, caller.functionName);
     return 0;
   } catch (const std::bad_alloc&) {

@@ -29,6 +29,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // file declared.
 const FormFileForm* FindFileForm(const std::string& formName);
 
+// Whether FX_FormFileLoad has read the file.
+bool WasLoaded(const std::string& path);
+
 // Reads and checks a form file's text and converts it to the program's encoding. On a
 // refusal the error context names the origin, the line and the word at fault, under the
 // given call's name, and the code is returned unreported.

@@ -21,7 +21,7 @@
 // The codes of a refused form file. A declaration the declaring calls refuse (an unknown
 // item type, a bad field type or format) keeps the call's own code.
 namespace formfile_code {
-inline constexpr ErrorCode kUnreadable = 1060;      // the file could not be opened or read
+inline constexpr ErrorCode kUnreadable = 1060;      // the file could not be read or watched
 inline constexpr ErrorCode kUnknownWord = 1061;     // a line that is no declaration
 inline constexpr ErrorCode kMissingNumber = 1062;   // a word missing, or not a whole number
 inline constexpr ErrorCode kOutOfRange = 1063;      // a place or size beyond a form's
