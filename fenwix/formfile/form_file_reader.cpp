@@ -63,6 +63,9 @@ ErrorCode ReadNumber(std::string_view word, std::int32_t low, std::int32_t high,
 }
 
 bool IsWellFormed(std::string_view line) {
+  const bool ascii = std::all_of(line.begin(), line.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return true;
   // Conversion replaces each ill-formed part by U+FFFD, so only a well-formed line comes
   // back as it went.
   return Utf16ToUtf8(Utf8ToUtf16(line)) == line;

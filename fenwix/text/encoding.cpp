@@ -43,7 +43,10 @@ std::string ProgramTextFromCp1252(const std::string& text) {
 }
 
 std::string ProgramTextFromUtf8(std::string_view utf8) {
-  if (utf8Text) return std::string(utf8);
+  // ASCII reads the same in every code page, and most of a form file is ASCII.
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (utf8Text || ascii) return std::string(utf8);
   const std::u16string wide = Utf8ToUtf16(utf8);
   const int units = ClampedSize(wide.size());
   if (units == 0) return std::string();
