@@ -147,6 +147,23 @@ void MoveControl(const std::string& formName, const std::string& itemName) {
   os::MoveWindow(item.control, place.x, place.y, place.width, place.height, TRUE);
 }
 
+// A label or rectangle without a colour of its own shows the form through it, and a
+// repaint of the control alone would draw its new text over its old one: the form repaints
+// the place, with every control over it.
+void RepaintBehind(const std::string& formName, const std::string& itemName) {
+  const FormDef form = FindWindowDef(formName);
+  const ItemDef item = FindItemDef(formName, itemName);
+  const bool seeThrough = (item.type == fx::item::STATIC || item.type == fx::item::RECT) &&
+                          item.backColor == kNoColor;
+  if (!seeThrough || !item.control) return;
+  RECT client = {0, 0, form.declaredWidth, form.declaredHeight};
+  os::GetClientRect(form.handle, &client);
+  const PixelRect place = ControlRect(form, item, client.right, client.bottom);
+  const RECT behind = {place.x, place.y, place.x + place.width, place.y + place.height};
+  os::RedrawWindow(form.handle, &behind, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 void UpdateInPlace(const std::string& formName, const FormFileForm& after,
                    const FormFileItem& item, const ItemDef& old, const ItemDef& now) {
   const std::string key = ItemKey(formName, item.name);
@@ -167,6 +184,7 @@ void UpdateInPlace(const std::string& formName, const FormFileForm& after,
     if (value != RunTimeText(runTimeKey, old)) FX_FormItemSet(formName, item.name, runTimeKey, value);
   }
   if (moved && live.control) MoveControl(formName, item.name);
+  RepaintBehind(formName, item.name);
   if (old.format != now.format) ReadUnderNewFormat(formName, item.name);
   if (now.type == fx::item::DATAGRID) ShowColumnHeaders(formName, after, item.name);
 }

@@ -179,11 +179,21 @@ TEST(FormFileWatchGui, SavedChangesReachTheOpenFormAndKeepWhatTheUserDid) {
   EXPECT_EQ(Status(), "2 items changed") << Status();
   expectKept("the move");
 
-  // 2. A new FORMAT: the kept amount is read again and written in its new normal form.
+  // 2. A new FORMAT: the kept amount is read again and written in its new normal form. A
+  // label without a colour of its own loses its text: the form shows through it again.
   file.items[1] = "item amount EDIT 10 40 150 22 type=currency;format=9999.888";
+  file.items[6] = "item gone STATIC 200 10 100 20 value=";
   Save(file.Text());
   ASSERT_TRUE(RunUntil([&] { return Text(amount) == "12.000"; })) << Text(amount);
   EXPECT_EQ(Control("amount"), amount);
+  test::PumpMessages();
+  const HDC form = GetDC(FindWindowDef("wf").handle);
+  int stray = 0;
+  for (int x = 200; x < 300; ++x)
+    for (int y = 10; y < 30; ++y)
+      stray += GetPixel(form, x, y) != static_cast<COLORREF>(FindWindowDef("wf").backColor);
+  ReleaseDC(FindWindowDef("wf").handle, form);
+  EXPECT_EQ(stray, 0) << "expected the old caption of a see-through label wiped";
   expectKept("the format");
 
   // 3. An item added and one removed; the new one raises its events by name.
