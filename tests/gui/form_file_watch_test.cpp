@@ -267,9 +267,16 @@ TEST(FormFileWatchGui, SavedChangesReachTheOpenFormAndKeepWhatTheUserDid) {
   EXPECT_EQ(Status(), status);
   EXPECT_TRUE(test::RecordedMessageBoxes().empty()) << test::Reports()[0];
 
+  // 8. A file deleted leaves the form as it is, without a report.
+  handled.clear();
+  std::remove(kPath);
+  RunUntil([] { return false; }, 20);
+  EXPECT_TRUE(handled.empty()) << handled[0];
+  EXPECT_EQ(Control("amount"), amount);
+  EXPECT_EQ(Status(), status);
+
   FX_FormFileWatch(kPath, false);
   FX_ErrorHandlerSet(nullptr);
-  std::remove(kPath);
 }
 
 }  // namespace
