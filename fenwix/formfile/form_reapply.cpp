@@ -10,7 +10,6 @@
 #include "fenwix/access/control_access.h"
 #include "fenwix/error/language.h"
 #include "fenwix/error/message_db.h"
-#include "fenwix/error/status_text.h"
 #include "fenwix/form/item_controls.h"
 #include "fenwix/form/item_keys.h"
 #include "fenwix/formats/typed_text.h"

@@ -66,7 +66,7 @@ std::vector<FormFileForm> FileForms() {
 
 void CALLBACK ResetLater(HWND, UINT, UINT_PTR timer, DWORD);
 
-std::intptr_t OnEvent(std::string formName, std::string itemName, std::string eventName,
+std::intptr_t OnEvent(std::string formName, std::string, std::string eventName,
                       HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (eventName == fx::event::BEFORE && message == WM_INITDIALOG) dialogs[formName] = dialog;
   if (eventName == fx::event::BEFORE && message == WM_SETCURSOR) {
@@ -81,7 +81,6 @@ std::intptr_t OnEvent(std::string formName, std::string itemName, std::string ev
     SetTimer(nullptr, 0, 0, ResetLater);
     return 1;
   }
-  (void)itemName;
   return 0;
 }
 
