@@ -23,6 +23,7 @@
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/encoding.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/window/form_life.h"
 
 namespace {
 
@@ -323,6 +324,8 @@ ReapplyCount ReapplyForm(const FormFileForm& before, const FormFileForm& after) 
     ++count.removed;
   }
   for (const FormFileItem& item : after.items) {
+    // The form's callback, told of a focus that moved on, may have closed the form.
+    if (!IsFormOnScreen(FindWindowDef(formName))) break;
     const FormFileItem* old = FindIn(oldItems, item.name);
     if (!old) {
       AddItem(formName, after, item);
