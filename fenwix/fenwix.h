@@ -237,6 +237,32 @@ std::string FX_FormItemText(std::string formName, std::string itemName);
 ErrorCode FX_GridColumnAdd(std::string formName, std::string itemName, std::string column,
                            std::string properties);
 
+// Forms in files: a UTF-8 text (a byte-order mark allowed) of lines
+//   form    NAME  X Y WIDTH HEIGHT        PROPERTIES   (as FX_FormCreate takes them)
+//   item    NAME  TYPE X Y WIDTH HEIGHT   PROPERTIES   (of the form above; as FX_FormItemAdd)
+//   column  ITEM  NAME                    PROPERTIES   (of a DATAGRID item; as FX_GridColumnAdd)
+// with blank lines and "#" comments. The whole file is checked before anything is
+// declared: one bad line declares nothing, and the report names the file, the line and
+// the word at fault. A form declared again replaces its old items while it is not open
+// (1068 when it is). In ANSI mode the texts are converted to the system's code page; the
+// path may hold any character in both modes. 1060 for a file that cannot be read.
+ErrorCode FX_FormFileLoad(std::string path);
+// The same for a text, such as a form file compiled into the program; origin names it in
+// reports.
+ErrorCode FX_FormTextLoad(std::string text, std::string origin);
+// Creates a form a form file declared, at its declared place and with its declared
+// properties: what FX_FormCreate returns, or 1069 for a form no file declared.
+ErrorCode FX_FormOpen(std::string formName, FormCallback callback);
+// Live re-application, meant for development (off by default): while a file loaded with
+// FX_FormFileLoad is watched, each save is checked whole and brought onto its open forms
+// by item name. A changed item is updated on its own control (same handle and id); only a
+// change of type, of a field's type, of a combo box's list or of a grid's columns or font
+// makes that control again; added items are created and removed ones destroyed. What the
+// user typed, checked or picked, a grid's rows and the focus stay. A bad save changes
+// nothing and goes to the error handler and the forms' status bars, never to a message
+// box; the status bar also says what a good save did. 1069 for a file never loaded.
+ErrorCode FX_FormFileWatch(std::string path, bool watch);
+
 // Stored mode: the grid holds its cells. Row numbers start at 0.
 ErrorCode FX_GridRowCountSet(std::string formName, std::string itemName, int rows);
 ErrorCode FX_GridCellSet(std::string formName, std::string itemName, int row,

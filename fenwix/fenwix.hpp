@@ -152,6 +152,8 @@ class Form {
 
   // x comes before y. A modal form returns once it has closed.
   Form& create(std::string_view properties, int x, int y, int width, int height);
+  // Creates the form as a form file declared it (FX_FormOpen).
+  Form& open();
   Form& close(std::string_view reason = "CLOSE");
   // Places and sizes the open form, as FX_WindowMove does; its anchored items follow.
   Form& move(int x, int y, int width, int height);

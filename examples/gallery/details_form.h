@@ -9,9 +9,6 @@
 
 namespace gallery {
 
-// Declares the form's items once; the form can then be opened again and again.
-ErrorCode DeclareDetailsForm();
-
 // Shows the form and returns, once it is closed, the reason it closed with.
 std::string RunDetailsForm();
 

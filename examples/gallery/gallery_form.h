@@ -8,10 +8,8 @@
 
 namespace gallery {
 
-// Declares the form's items; returns the first failure's code, or 0.
-ErrorCode DeclareGalleryForm();
-
-// Creates the form as a frameless child of the main window, with a status bar.
+// Opens the form as its file declares it: a frameless child of the main window, with a
+// status bar.
 ErrorCode CreateGalleryForm();
 
 // Colours the "Details..." button red while the details form says urgent, yellow

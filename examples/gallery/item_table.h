@@ -1,38 +1,31 @@
-// A form's items as a table whose rows read like the calls that declare them, so that a
-// row can be copied into a program as it stands.
+// The gallery's forms, declared in form files: compiled into the program, or read from a
+// folder and watched (--forms DIR), so that a saved change shows on the open form. The
+// items of a form as its file lists them, for the event log to name a control by its id.
 #ifndef GALLERY_ITEM_TABLE_H
 #define GALLERY_ITEM_TABLE_H
 
-#include <cstddef>
+#include <string>
+#include <vector>
 
 #include "fenwix/fenwix.h"
 
 namespace gallery {
 
-// The arguments of one FX_FormItemAdd call after the form name, in the same order.
 struct ItemRow {
-  const char* name;
-  const char* type;
+  std::string name;
+  std::string type;
   int sequence;
-  int x, y, width, height;
-  const char* properties;
 };
 
-struct ItemTable {
-  const ItemRow* rows;
-  std::size_t count;
-  const ItemRow* begin() const { return rows; }
-  const ItemRow* end() const { return rows + count; }
-};
+typedef std::vector<ItemRow> ItemTable;
 
-template <std::size_t N>
-ItemTable TableOf(const ItemRow (&rows)[N]) {
-  return ItemTable{rows, N};
-}
+// Declares the gallery's forms from the compiled-in files, or from the files of folder
+// (watched) when it is not empty. The library reports a refused file itself; the first
+// code, or 0.
+ErrorCode LoadForms(const std::string& folder);
 
-// Declares every row; the library reports a failing row itself. Returns the first
-// failure's code, or 0.
-ErrorCode DeclareItems(const char* formName, ItemTable table);
+// The form's items, in their file's order (which is their sequence).
+ItemTable ItemsOf(const std::string& formName);
 
 // The control id the library gives an item's control: its sequence number + 101.
 // Labels and rectangles have none (their control id is 0).

@@ -1,14 +1,17 @@
 // gallery.exe: a tour of the library in one main window, "Fenwix Gallery", holding a form
 // with every item type, field type and event, and two framed, modal forms (one of fields,
-// one of grids), in UTF-8 mode. Started with --every-message it also tells the "BEFORE"
-// event of every message a form receives; with --reports-to-output it writes the
-// library's error reports instead of showing them.
+// one of grids), in UTF-8 mode, each declared in a form file. Started with --forms DIR it
+// reads the form files from DIR and shows each save of them at once; with --every-message
+// it also tells the "BEFORE" event of every message a form receives; with
+// --reports-to-output it writes the library's error reports instead of showing them.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "details_form.h"
 #include "event_log.h"
 #include "gallery_form.h"
+#include "item_table.h"
 #include "orders_form.h"
 
 namespace {
@@ -20,6 +23,14 @@ bool WriteReport(ErrorCode code, const std::string& report) {
   std::fputs(report.c_str(), stdout);
   std::fflush(stdout);
   return false;
+}
+
+// The folder after --forms, or empty. The folder's path may not hold a blank.
+std::string FormsFolder(const char* commandLine) {
+  const char* option = commandLine ? std::strstr(commandLine, "--forms ") : nullptr;
+  if (!option) return std::string();
+  std::string folder = option + std::strlen("--forms ");
+  return folder.substr(0, folder.find(' '));
 }
 
 // In UTF-8 mode the main window is a Unicode window.
@@ -40,10 +51,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
                                              "name=Fenwix Gallery;bkcol=lightgrey", 0, 0,
                                              648, 498);
   if (code != 0) return code;  // already reported by the library
-  // Item declarations report their own failures; the form shows what was declared.
-  gallery::DeclareGalleryForm();
-  gallery::DeclareDetailsForm();
-  gallery::DeclareOrdersForm();
+  // The forms come from their files, compiled in or, with --forms DIR, read from DIR and
+  // watched; a refused file is reported by the library, and the forms it declared stay.
+  gallery::LoadForms(FormsFolder(commandLine));
+  gallery::FillOrdersForm();
   const ErrorCode formCode = gallery::CreateGalleryForm();
   if (formCode != 0) ReportError(formCode);
   const int exitCode = FX_MessageLoop();

@@ -17,61 +17,18 @@ const char kVirtual[] = "virtual";
 constexpr int kStoredRows = 100000;
 constexpr int kVirtualRows = 1000000;
 
-const ItemRow kItems[] = {
-    {"storedHead", fx::item::STATIC, 1, 10, 8, 440, 32,
-     "value=100,000 orders stored in the grid. F2, a double click or typing edits a date or "
-     "an amount, a click on a header sorts.;anchor=left,right;ftname=Arial;ftsize=9"},
-    {"virtualHead", fx::item::STATIC, 2, 10, 222, 440, 18,
-     "value=1,000,000 orders the program computes as they are shown.;anchor=left,bottom;"
-     "ftname=Arial;ftsize=9"},
-    {kStored, fx::item::DATAGRID, 3, 10, 42, 440, 172,
-     "anchor=left,top,right,bottom;ftname=Arial;ftsize=9;"
-     "remark=Dates before 2000 are refused. Return, or a double click on a customer, tells the "
-     "row."},
-    {kVirtual, fx::item::DATAGRID, 4, 10, 242, 440, 150,
-     "anchor=left,right,bottom;ftname=Arial;ftsize=9;"
-     "remark=Return, or a double click, tells the row."},
-    {"close", fx::item::BUTTON, 5, 350, 400, 100, 28,
-     "button=CANCEL;value=Close;anchor=right,bottom;ftname=Arial;ftsize=10;remark=Closes the form"},
-};
-
-// The arguments of one FX_GridColumnAdd call after the form and grid names.
-struct ColumnRow {
-  const char* name;
-  const char* properties;
-};
-
-const ColumnRow kStoredColumns[] = {
-    {kDateColumn, "title=Date;type=date;format=dd/mm/yyyy;width=90;edit=true"},
-    {kAmountColumn, "title=Amount;type=currency;format=99999.88;width=90;edit=true;notnull=true"},
-    {kCustomerColumn, "title=Customer;width=230"},
-};
-
-const ColumnRow kVirtualColumns[] = {
-    {kNumberColumn, "title=Order;width=90"},
-    {kDateColumn, "title=Date;type=date;format=dd/mm/yyyy;width=90"},
-    {kAmountColumn, "title=Amount;type=currency;format=99999.88;width=90"},
-    {kCustomerColumn, "title=Customer;width=140"},
-};
-
-template <std::size_t N>
-ErrorCode DeclareColumns(const char* grid, const ColumnRow (&columns)[N]) {
-  ErrorCode first = 0;
-  for (const ColumnRow& column : columns) {
-    const ErrorCode code = FX_GridColumnAdd(kForm, grid, column.name, column.properties);
-    if (first == 0) first = code;
-  }
-  return first;
-}
+// The grids' columns, as their form file names them.
+const char* const kStoredColumns[] = {kDateColumn, kAmountColumn, kCustomerColumn};
+const char* const kVirtualColumns[] = {kNumberColumn, kDateColumn, kAmountColumn,
+                                       kCustomerColumn};
 
 // Every cell of the stored grid, from the order book, up to the first refused one. A cell
 // refused raises no message box: the line tells it.
 ErrorCode FillStoredGrid() {
   ErrorCode code = FX_GridRowCountSet(kForm, kStored, kStoredRows);
   for (int row = 0; row < kStoredRows && code == 0; ++row)
-    for (const ColumnRow& column : kStoredColumns)
-      if (code == 0)
-        code = FX_GridCellSet(kForm, kStored, row, column.name, OrderCell(row, column.name));
+    for (const char* column : kStoredColumns)
+      if (code == 0) code = FX_GridCellSet(kForm, kStored, row, column, OrderCell(row, column));
   Line("filled " + std::string(kForm) + " " + kStored + " rows=" + std::to_string(kStoredRows) +
        " -> " + std::to_string(code));
   return code;
@@ -88,14 +45,14 @@ std::string RowText(const std::string& grid, std::int32_t row, const char* open,
                     const char* close, const char* between) {
   if (row < 0) return std::string();
   std::string text;
-  const auto add = [&](const ColumnRow& column) {
+  const auto add = [&](const char* column) {
     text += (text.empty() ? open : between + std::string(open)) +
-            FX_GridCellGet(kForm, grid, row, column.name) + close;
+            FX_GridCellGet(kForm, grid, row, column) + close;
   };
   if (grid == kStored) {
-    for (const ColumnRow& column : kStoredColumns) add(column);
+    for (const char* column : kStoredColumns) add(column);
   } else {
-    for (const ColumnRow& column : kVirtualColumns) add(column);
+    for (const char* column : kVirtualColumns) add(column);
   }
   return text;
 }
@@ -119,7 +76,7 @@ std::intptr_t OrdersCallback(std::string form, std::string item, std::string eve
     } else {
       LogEvent(form, item, event, message, wParam, lParam);
     }
-    WatchForm(form, dialog, TableOf(kItems), event, message, wParam, lParam);
+    WatchForm(form, dialog, ItemsOf(kForm), event, message, wParam, lParam);
     if (event == fx::event::CELLCHG && item == kStored && RefusedDate(row)) {
       FX_FormStatusSet(form, "Orders before 2000 are closed: the date is put back");
       return 1;
@@ -135,10 +92,8 @@ std::intptr_t OrdersCallback(std::string form, std::string item, std::string eve
 
 }  // namespace
 
-ErrorCode DeclareOrdersForm() {
-  const ErrorCode codes[] = {DeclareItems(kForm, TableOf(kItems)),
-                             DeclareColumns(kStored, kStoredColumns),
-                             DeclareColumns(kVirtual, kVirtualColumns), FillStoredGrid(),
+ErrorCode FillOrdersForm() {
+  const ErrorCode codes[] = {FillStoredGrid(),
                              FX_GridSourceSet(kForm, kVirtual, kVirtualRows, VirtualCell)};
   for (const ErrorCode code : codes)
     if (code != 0) return code;
@@ -147,9 +102,7 @@ ErrorCode DeclareOrdersForm() {
 
 void RunOrdersForm() {
   // Framed and modal, centred whatever its position; its stored grid grows with its frame.
-  const ErrorCode code = FX_FormCreate(
-      kForm, "name=Gallery orders;modal=true;stbar=true;bkcol=lightgrey;minsize=460,460", 0, 0,
-      460, 460, OrdersCallback);
+  const ErrorCode code = FX_FormOpen(kForm, OrdersCallback);
   if (code != 0) ReportError(code);
   Line("closed " + std::string(kForm) + " reason=[" + FX_FormCloseReason(kForm) + "] -> " +
        std::to_string(code));

@@ -8,9 +8,9 @@
 
 namespace gallery {
 
-// Declares the form's items and the grids' columns, and fills the stored grid once:
+// Fills the stored grid of the declared form once, and gives the other one its source:
 // filling a grid before its form is created is quickest.
-ErrorCode DeclareOrdersForm();
+ErrorCode FillOrdersForm();
 
 // Shows the form; returns once it is closed.
 void RunOrdersForm();

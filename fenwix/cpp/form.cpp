@@ -38,6 +38,12 @@ Form& Form::create(std::string_view properties, int x, int y, int width, int hei
   return *this;
 }
 
+Form& Form::open() {
+  layer::StartPostWindow();
+  Checked([&] { return FX_FormOpen(name_, &layer::Dispatch); });
+  return *this;
+}
+
 Form& Form::close(std::string_view reason) {
   Checked([&] { return FX_FormClose(name_, Text(reason)); });
   return *this;

@@ -52,6 +52,15 @@ std::string SystemText(DWORD lastError) {
 
 void FX_ErrorHandlerSet(ErrorHandler handler) { installedHandler = handler; }
 
+std::string ReportWithoutBox(ErrorCode code) {
+  const std::string message = MessageText(code);
+  const std::string report =
+      ReportText(code, CurrentErrorContext(), TheRegistry().CurrentWindowName, message, "");
+  if (installedHandler && HandlerStops(installedHandler, code, report))
+    os::PostQuitMessage(code);
+  return message;
+}
+
 std::string ReportError(ErrorCode code) { return ReportErrorWithDetail(code, ""); }
 
 std::string ReportErrorWithDetail(ErrorCode code, const std::string& detail) {

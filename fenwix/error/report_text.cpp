@@ -3,7 +3,11 @@
 
 #include "fenwix/props/value_convert.h"
 
-bool IsPlatformError(int code) { return code >= 1000 && code <= 1999; }
+// Of these, 1061 to 1069 are a form file's refused lines: no platform call failed.
+bool IsPlatformError(int code) {
+  // A form file's line (1061 to 1069) is refused by its reader, not by a Windows call.
+  return code >= 1000 && code <= 1999 && (code < 1061 || code > 1069);
+}
 
 std::string SystemPart(unsigned long lastError, const std::string& systemText) {
   return "System error : " + std::to_string(lastError) + "\n" + "System message : " + systemText +

@@ -10,4 +10,9 @@ inline ErrorCode Reported(ErrorCode code) {
   return code;
 }
 
+// For a fault the program's user did not cause and need not answer (a form file saved
+// while the program runs): the report goes to the program's error handler, if it has one,
+// and never to a message box. Returns the code's message.
+std::string ReportWithoutBox(ErrorCode code);
+
 #endif

@@ -19,27 +19,33 @@ int ColumnFormat(HAlign align) {
   return align == 0 ? LVCFMT_CENTER : align == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
 }
 
-// A column's header entry, of the list view's ANSI or Unicode form.
+// A column's header entry, of the list view's ANSI or Unicode form, sent with message;
+// the list view's answer.
 template <class Entry, class Title, class Send>
-bool InsertColumnAs(Send send, UINT message, HWND list, int index, const GridColumn& column,
-                    Title title) {
+LRESULT SendColumnAs(Send send, UINT message, HWND list, int index, const GridColumn& column,
+                     Title title) {
   Entry entry = {};
   entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   entry.fmt = ColumnFormat(column.align);
   entry.cx = ScaledLength(column.width, WindowDpi(list));
   entry.pszText = &title[0];
   entry.iSubItem = index;
-  return send(list, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry)) == index;
+  return send(list, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&entry));
+}
+
+// LVM_INSERTCOLUMN or LVM_SETCOLUMN in the program's encoding.
+LRESULT SendColumn(HWND list, bool insert, int index, const GridColumn& column) {
+  if (Utf8Text())
+    return SendColumnAs<LVCOLUMNW>(
+        [](HWND w, UINT m, WPARAM p, LPARAM l) { return os::SendMessageW(w, m, p, l); },
+        insert ? LVM_INSERTCOLUMNW : LVM_SETCOLUMNW, list, index, column, WideText(column.title));
+  return SendColumnAs<LVCOLUMNA>(
+      [](HWND w, UINT m, WPARAM p, LPARAM l) { return os::SendMessageA(w, m, p, l); },
+      insert ? LVM_INSERTCOLUMNA : LVM_SETCOLUMNA, list, index, column, column.title);
 }
 
 bool InsertColumn(HWND list, int index, const GridColumn& column) {
-  if (Utf8Text())
-    return InsertColumnAs<LVCOLUMNW>(
-        [](HWND w, UINT m, WPARAM p, LPARAM l) { return os::SendMessageW(w, m, p, l); },
-        LVM_INSERTCOLUMNW, list, index, column, WideText(column.title));
-  return InsertColumnAs<LVCOLUMNA>(
-      [](HWND w, UINT m, WPARAM p, LPARAM l) { return os::SendMessageA(w, m, p, l); },
-      LVM_INSERTCOLUMNA, list, index, column, column.title);
+  return SendColumn(list, true, index, column) == index;
 }
 
 // The item's declared font, made for the DPI of the list view; the dialog's own font for
@@ -58,6 +64,10 @@ void ShowFont(HWND list, Grid& grid, const ItemDef& item) {
 }
 
 }  // namespace
+
+bool ShowColumnHeader(HWND list, int index, const GridColumn& column) {
+  return SendColumn(list, false, index, column) != 0;
+}
 
 ErrorCode StartGridControl(HWND list, const std::string& formName, const std::string& itemName,
                            const ItemDef& item) {

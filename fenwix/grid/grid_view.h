@@ -10,6 +10,7 @@
 #include <string>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/grid/grid_column.h"
 #include "fenwix/registry/registry.h"
 
 struct Grid;
@@ -20,6 +21,9 @@ inline constexpr DWORD kGridStyle =
 
 // Gives a new list view its columns, row count, colours, font and keys. 0, or 1047
 // (reported) when a column cannot be added.
+// A column's header shows the column's title and width again.
+bool ShowColumnHeader(HWND list, int index, const GridColumn& column);
+
 ErrorCode StartGridControl(HWND list, const std::string& formName, const std::string& itemName,
                            const ItemDef& item);
 

@@ -22,7 +22,8 @@
 #define FENWIX_LINKED_CALLS(X)                                                            \
   X(GetModuleHandleA) X(GlobalAlloc) X(GlobalLock) X(GlobalUnlock)  \
   X(GlobalFlags) X(GlobalFree) X(LoadLibraryA) X(GetProcAddress) X(GetCurrentThreadId)    \
-  X(MultiByteToWideChar) X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)         \
+  X(MultiByteToWideChar) X(WideCharToMultiByte) X(ReadFile) X(CloseHandle)               \
+  X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)                                \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
   X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow)                     \
@@ -43,17 +44,18 @@
   X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(OpenClipboard) X(GetDC)   \
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
-  X(WindowFromDC) X(NotifyWinEvent)                                                       \
+  X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer)                             \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
-// module's path in both modes.
+// module's path and form files' paths in both modes.
 #define FENWIX_WIDE_CALLS(X)                                                                 \
   X(GetModuleFileNameW) X(FormatMessageW) X(MessageBoxW)             \
   X(SendMessageW) X(RegisterClassExW) X(CreateWindowExW) X(SetWindowTextW)                  \
   X(GetWindowTextW) X(GetWindowTextLengthW) X(SetWindowsHookExW) X(GetMessageW)             \
   X(IsDialogMessageW) X(DispatchMessageW) X(DialogBoxIndirectParamW)                        \
-  X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW) X(DefWindowProcW)
+  X(CreateDialogIndirectParamW) X(DrawTextW) X(CreateFontW) X(DefWindowProcW)              \
+  X(CreateFileW) X(GetFileAttributesExW)
 
 // And the calls of the libraries loaded when first needed rather than with the program:
 // loading them costs memory and start-up time that a program would pay for nothing when

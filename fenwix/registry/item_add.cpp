@@ -51,12 +51,19 @@ ErrorCode AddItemRecord(const std::string& formName, const std::string& itemName
                         int height, const std::string& properties) {
   if (formName.empty()) return 1;
   if (itemName.empty()) return 18;
+  if (!FindItemDef(formName, itemName).type.empty()) return 22;
+  ItemDef item;
+  const ErrorCode code = MakeItemRecord(itemType, sequence, x, y, width, height, properties, item);
+  if (code) return code;
+  StoreItemDef(ItemKey(formName, itemName), item);
+  return 0;
+}
 
-  // A blank record (empty type) is what an unknown key gives; it is also the base of the
-  // new record, so the control, brushes, control id, recorded check state and text, and
-  // the date and currency states start blank.
-  ItemDef item = FindItemDef(formName, itemName);
-  if (!item.type.empty()) return 22;
+ErrorCode MakeItemRecord(const std::string& itemType, int sequence, int x, int y, int width,
+                         int height, const std::string& properties, ItemDef& item) {
+  // A blank record is the base of the new one, so the control, brushes, control id,
+  // recorded check state and text, and the date and currency states start blank.
+  item = ItemDef();
   if (!IsItemType(itemType)) return 20;
 
   const auto property = [&properties](const char* key) { return GetProperty(key, properties); };
@@ -108,6 +115,5 @@ ErrorCode AddItemRecord(const std::string& formName, const std::string& itemName
   item.width = width;
   item.height = height;
   item.properties = properties;
-  StoreItemDef(ItemKey(formName, itemName), item);
   return 0;
 }

@@ -89,6 +89,15 @@ void StoreItemDef(const std::string& itemKey, const ItemDef& record) {
   IndexItem(itemKey, record, true);
 }
 
+void EraseItemDef(const std::string& itemKey) {
+  Registry& registry = TheRegistry();
+  const auto it = registry.items.find(itemKey);
+  if (it == registry.items.end()) return;
+  IndexItem(itemKey, it->second, false);
+  registry.items.erase(it);
+  registry.grids.erase(itemKey);
+}
+
 std::vector<std::string> FormItemNames(const std::string& formName) {
   std::vector<std::string> names;
   // A name with a "." splits elsewhere, and so names no key's form.

@@ -169,6 +169,10 @@ void StoreItemDef(const std::string& itemKey, const ItemDef& record);
 std::uint64_t FormDeclaration(const std::string& formName);
 // Starts a new declaration of the form, as declaring it again from a form file does.
 void NewFormDeclaration(const std::string& formName);
+// Forgets an item's record, its index entries and its grid, if any. For an item whose
+// control no longer exists: the control, its brushes and its grid's view are the form's
+// to release first.
+void EraseItemDef(const std::string& itemKey);
 
 // The names of a form's items, in key order.
 std::vector<std::string> FormItemNames(const std::string& formName);

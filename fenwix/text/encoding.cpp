@@ -42,6 +42,24 @@ std::string ProgramTextFromCp1252(const std::string& text) {
   return utf8Text ? Cp1252ToUtf8(text) : text;
 }
 
+std::string ProgramTextFromUtf8(std::string_view utf8) {
+  // ASCII reads the same in every code page, and most of a form file is ASCII.
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (utf8Text || ascii) return std::string(utf8);
+  const std::u16string wide = Utf8ToUtf16(utf8);
+  const int units = ClampedSize(wide.size());
+  if (units == 0) return std::string();
+  const auto* source = reinterpret_cast<const WCHAR*>(wide.data());
+  const int bytes = os::WideCharToMultiByte(CP_ACP, 0, source, units, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(bytes), '\0');
+  const int written =
+      os::WideCharToMultiByte(CP_ACP, 0, source, units, &text[0], bytes, nullptr, nullptr);
+  text.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+  return text;
+}
+
 std::size_t TextPrefixOfUnits(const std::string& text, std::size_t units) {
   return utf8Text ? Utf8PrefixOfUnits(text, units) : std::min(text.size(), units);
 }

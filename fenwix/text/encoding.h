@@ -25,6 +25,10 @@ std::string Utf8FromWide(WideView text);
 // A text of the message file (Windows-1252) as the program reads texts.
 std::string ProgramTextFromCp1252(const std::string& text);
 
+// A UTF-8 text (a form file's) as the program reads texts: in ANSI mode, in the system's
+// code page, with the platform's stand-in for a character the page lacks.
+std::string ProgramTextFromUtf8(std::string_view utf8);
+
 // The length in bytes of the part of a text that a control limited to units characters
 // keeps: bytes in ANSI, UTF-16 units in UTF-8, never cutting a character.
 std::size_t TextPrefixOfUnits(const std::string& text, std::size_t units);

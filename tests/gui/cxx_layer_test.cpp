@@ -274,6 +274,27 @@ std::string HandlersSurviveReopening() {
   return ReportsAre({});
 }
 
+// A form file's form opens through the layer with its handlers; the program's own load of
+// the file again declares the form anew, without them.
+std::string FileFormOpensWithHandlers() {
+  const std::string text =
+      "form filed 0 0 300 200 edge=false\nitem go BUTTON 10 10 120 30 button=Go\n";
+  if (FX_FormTextLoad(text, "filed")) return "the form text was refused";
+  fx::Form form("filed");
+  int clicks = 0;
+  form.on(fx::event::ITEMCLIC, "go", [&clicks](fx::Event&) { ++clicks; });
+  form.open();
+  Click(Control(form, "go"));
+  form.close();
+  Settle();
+  if (FX_FormTextLoad(text, "filed")) return "the form text was refused the second time";
+  form.open();
+  Click(Control(form, "go"));
+  form.close();
+  if (clicks != 1) return "expected 1 click heard before the new load, got " + std::to_string(clicks);
+  return ReportsAre({});
+}
+
 std::string MainWindowHandlers() {
   const HWND main = FindWindowDef(MainName()).handle;
   std::string failed;
@@ -407,6 +428,7 @@ TEST(CxxLayer, Guarantees) {
       {"a grid source's exception is reported once", GridSourceExceptionIsReportedOnce},
       {"posts from a worker arrive in order", PostsFromAWorkerArriveInOrder},
       {"handlers survive a re-opening", HandlersSurviveReopening},
+      {"a form file's form opens with its handlers", FileFormOpensWithHandlers},
       {"grid events carry their row and column", GridEventsCarryRowAndColumn},
       {"the main window's handlers", MainWindowHandlers},
       {"what a call that succeeds reports is shown", ReportsOfASuccessAreShown},
