@@ -1,8 +1,9 @@
 // The gallery's form files, loaded and read back for their items' names.
 #include "item_table.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <sstream>
+#include <vector>
 
 #include "forms_text.h"
 
@@ -31,6 +32,21 @@ std::string FormsText() {
   return text;
 }
 
+// The line's first count words, separated by blanks; empty texts for those it lacks. Read
+// by hand: a string stream would bring the runtime's whole locale machinery into the program.
+std::vector<std::string> FirstWords(const std::string& line, std::size_t count) {
+  std::vector<std::string> words(count);
+  std::size_t at = 0;
+  for (std::string& word : words) {
+    at = line.find_first_not_of(" \t\r", at);
+    if (at == std::string::npos) break;
+    const std::size_t end = std::min(line.find_first_of(" \t\r", at), line.size());
+    word = line.substr(at, end - at);
+    at = end;
+  }
+  return words;
+}
+
 }  // namespace
 
 ErrorCode LoadForms(const std::string& folder) {
@@ -55,15 +71,15 @@ ErrorCode LoadForms(const std::string& folder) {
 
 ItemTable ItemsOf(const std::string& formName) {
   ItemTable items;
-  std::istringstream lines(FormsText());
-  std::string line, current;
-  while (std::getline(lines, line)) {
-    std::istringstream words(line);
-    std::string keyword, name, type;
-    words >> keyword >> name >> type;
-    if (keyword == "form") current = name;
-    if (keyword == "item" && current == formName)
-      items.push_back({name, type, static_cast<int>(items.size()) + 1});
+  std::string current;
+  const std::string text = FormsText();
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::vector<std::string> words = FirstWords(text.substr(start, end - start), 3);
+    start = end + 1;
+    if (words[0] == "form") current = words[1];
+    if (words[0] == "item" && current == formName)
+      items.push_back({words[1], words[2], static_cast<int>(items.size()) + 1});
   }
   return items;
 }
