@@ -334,17 +334,7 @@ std::string ReportsOfASuccessAreShown() {
 
 // Real key presses of virtual keys on the control that has the focus.
 void Press(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    INPUT down = {};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(down);
-    inputs.push_back(up);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  test::SendKeyPresses(keys);
   Settle();
 }
 

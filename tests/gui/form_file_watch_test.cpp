@@ -54,19 +54,7 @@ bool RunUntil(std::function<bool()> condition, int limit = 0) {
   return until();
 }
 
-void Type(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    INPUT down = {};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(down);
-    inputs.push_back(up);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
+void Type(std::initializer_list<WORD> keys) { test::SendKeyPresses(keys); }
 
 HWND Control(const char* item) { return FindItemDef("wf", item).control; }
 std::string Text(HWND window) {

@@ -93,7 +93,8 @@ inline void CALLBACK WatchFocus(HWND, UINT, UINT_PTR timer, DWORD) {
     PostQuitMessage(0);
   }
 }
-inline int TypeInLoop(std::initializer_list<WORD> keys, HWND target) {
+// Real presses and releases of the virtual keys, in order, for the control with the focus.
+inline void SendKeyPresses(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (WORD key : keys) {
     INPUT down = {};
@@ -104,9 +105,12 @@ inline int TypeInLoop(std::initializer_list<WORD> keys, HWND target) {
     inputs.push_back(down);
     inputs.push_back(up);
   }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+inline int TypeInLoop(std::initializer_list<WORD> keys, HWND target) {
   LoopTarget() = target;
   LoopTicks() = 0;
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  SendKeyPresses(keys);
   SetTimer(nullptr, 0, 20, WatchFocus);
   return FX_MessageLoop();
 }
