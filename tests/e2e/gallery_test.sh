@@ -22,22 +22,7 @@ fail() {
   exit 1
 }
 
-# Lines printed since the last mark.
-mark_at=0
-mark() { mark_at=$(wc -l <"$log"); }
-since_mark() { tail -n +"$((mark_at + 1))" "$log" | tr -d '\r'; }
-
-# Waits until a line printed since the mark matches the pattern (extended regex).
-wait_for() {
-  local pattern=$1 seconds=${2:-20} i
-  for ((i = 0; i < seconds * 10; i++)); do
-    since_mark | grep -qE -- "$pattern" && return 0
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  since_mark | grep -qE -- "$pattern" && return 0
-  fail "expected a line matching /$pattern/ within ${seconds}s, got none"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/program_lines.sh"
 
 expect_last() {  # the last line since the mark that matches $1 must be exactly $2
   local got

@@ -29,19 +29,7 @@ fail() {
   exit 1
 }
 
-mark_at=0
-mark() { mark_at=$(wc -l <"$log"); }
-since_mark() { tail -n +"$((mark_at + 1))" "$log" | tr -d '\r'; }
-wait_for() {
-  local pattern=$1 seconds=${2:-20} i
-  for ((i = 0; i < seconds * 10; i++)); do
-    since_mark | grep -qE -- "$pattern" && return 0
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  since_mark | grep -qE -- "$pattern" && return 0
-  fail "expected a line matching /$pattern/ within ${seconds}s, got none"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/program_lines.sh"
 
 read_layout() {
   read -r x y w h < <(tr -d '\r' <"$log" | awk -v i="$1" \

@@ -27,19 +27,7 @@ fail() {
   exit 1
 }
 
-mark_at=0
-mark() { mark_at=$(wc -l <"$log"); }
-since_mark() { tail -n +"$((mark_at + 1))" "$log" | tr -d '\r'; }
-
-# Waits until a line printed since the mark matches the pattern (extended regex).
-wait_for() {
-  local pattern=$1 seconds=${2:-20} i
-  for ((i = 0; i < seconds * 10; i++)); do
-    since_mark | grep -qE -- "$pattern" && return 0
-    sleep 0.1
-  done
-  fail "expected a line matching /$pattern/ within ${seconds}s"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/program_lines.sh"
 
 # The place of an item from its last layout line, into x, y, w and h.
 read_layout() {
