@@ -3,6 +3,7 @@
 // file with one bad line declares nothing.
 #include "fenwix/formfile/form_file_load.h"
 
+#include <algorithm>
 #include <map>
 #include <new>
 #include <set>
@@ -42,9 +43,13 @@ void ToProgramText(std::string& text) { text = ProgramTextFromUtf8(text); }
 void ToProgramText(FormFileForm& form) {
   ToProgramText(form.name);
   ToProgramText(form.properties);
+  form.records.clear();
   for (FormFileItem& item : form.items) {
     ToProgramText(item.name);
     ToProgramText(item.properties);
+    // The reader made the records from the UTF-8 texts: they are made again from these.
+    MakeItemRecord(item.type, item.sequence, item.x, item.y, item.width, item.height,
+                   item.properties, form.records[ItemKey(form.name, item.name)]);
   }
   for (FormFileColumn& column : form.columns) {
     ToProgramText(column.item);
@@ -65,9 +70,9 @@ ErrorCode LoadText(const std::string& text, const std::string& origin,
   }
   // A program's load declares its forms anew, and what it attached to their old
   // declarations goes; a watched file's save revises a declaration and keeps it.
-  for (const FormFileForm& form : forms) {
+  for (FormFileForm& form : forms) {
     NewFormDeclaration(form.name);
-    DeclareFileForm(form);
+    DeclareFileForm(std::move(form));
   }
   return 0;
 }
@@ -128,23 +133,30 @@ ErrorCode CheckFormText(const std::string& text, const std::string& origin,
     SetErrorContext(Place(origin, error), function);
     return error.code;
   }
-  for (FormFileForm& form : forms) ToProgramText(form);
+  // ASCII reads the same in every code page, and most form files are ASCII throughout.
+  const bool ascii = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii && !Utf8Text()) {
+    for (FormFileForm& form : forms) ToProgramText(form);
+  }
   return 0;
 }
 
-void DeclareFileForm(const FormFileForm& form) {
+void DeclareFileForm(FormFileForm form) {
   for (const std::string& itemName : FormItemNames(form.name))
     EraseItemDef(ItemKey(form.name, itemName));
-  // Checked whole by the reader, so none of these is refused.
-  for (const FormFileItem& item : form.items)
-    AddItemRecord(form.name, item.name, item.type, item.sequence, item.x, item.y, item.width,
-                  item.height, item.properties);
+  // The reader checked every item whole, named each once and made its record.
+  StoreItemDefs(form.records);
   for (const FormFileColumn& column : form.columns)
     FX_GridColumnAdd(form.name, column.item, column.name, column.properties);
-  KeepFileForm(form);
+  KeepFileForm(std::move(form));
 }
 
-void KeepFileForm(const FormFileForm& form) { FileForms()[form.name] = form; }
+void KeepFileForm(FormFileForm form) {
+  form.records.clear();
+  const std::string name = form.name;
+  FileForms()[name] = std::move(form);
+}
 
 ErrorCode FX_FormFileLoad(std::string path) {
   try {

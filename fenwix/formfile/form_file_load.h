@@ -40,10 +40,10 @@ ErrorCode CheckFormText(const std::string& text, const std::string& origin,
 
 // Declares the form's items and columns in place of every item it had, and keeps the
 // declaration. The form must not be open.
-void DeclareFileForm(const FormFileForm& form);
+void DeclareFileForm(FormFileForm form);
 
 // Keeps a form's declaration without touching its items: an open form whose items were
 // brought in line with it one by one.
-void KeepFileForm(const FormFileForm& form);
+void KeepFileForm(FormFileForm form);
 
 #endif

@@ -71,6 +71,14 @@ bool IsWellFormed(std::string_view line) {
   return Utf16ToUtf8(Utf8ToUtf16(line)) == line;
 }
 
+// The word is the upper-case keyword in any case.
+bool IsWord(std::string_view word, std::string_view keyword) {
+  return word.size() == keyword.size() &&
+         std::equal(word.begin(), word.end(), keyword.begin(), [](char a, char b) {
+           return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b;
+         });
+}
+
 class Reader {
  public:
   explicit Reader(std::vector<FormFileForm>& forms) : forms_(forms) {}
@@ -79,12 +87,12 @@ class Reader {
     line_ = number;
     if (!IsWellFormed(line)) return Refused(formfile_code::kBadUtf8, std::string());
     LineWords words(line);
-    const std::string keyword = UpperCase(std::string(words.Next()));
+    const std::string_view keyword = words.Next();
     if (keyword.empty() || keyword[0] == '#') return {};
-    if (keyword == "FORM") return Form(words);
-    if (keyword == "ITEM") return Item(words);
-    if (keyword == "COLUMN") return Column(words);
-    return Refused(formfile_code::kUnknownWord, keyword);
+    if (IsWord(keyword, "FORM")) return Form(words);
+    if (IsWord(keyword, "ITEM")) return Item(words);
+    if (IsWord(keyword, "COLUMN")) return Column(words);
+    return Refused(formfile_code::kUnknownWord, UpperCase(std::string(keyword)));
   }
 
  private:
@@ -127,7 +135,8 @@ class Reader {
     item.name = std::string(words.Next());
     item.type = std::string(words.Next());
     if (item.type.empty()) return Refused(formfile_code::kMissingNumber, "ITEM");
-    if (FindItem(form, item.name)) return Refused(formfile_code::kDuplicateName, item.name);
+    const std::string key = ItemKey(form.name, item.name);
+    if (form.records.count(key)) return Refused(formfile_code::kDuplicateName, item.name);
     const FormFileError place = Rectangle(words, item.x, item.y, item.width, item.height);
     if (place.code) return place;
     item.properties = words.Rest();
@@ -136,6 +145,7 @@ class Reader {
     if (const ErrorCode code = MakeItemRecord(item.type, item.sequence, item.x, item.y,
                                               item.width, item.height, item.properties, record))
       return Refused(code, item.name);
+    form.records.emplace(key, std::move(record));
     form.items.push_back(std::move(item));
     return {};
   }
@@ -148,8 +158,8 @@ class Reader {
     column.item = std::string(words.Next());
     column.name = std::string(words.Next());
     if (column.name.empty()) return Refused(formfile_code::kMissingNumber, "COLUMN");
-    const FormFileItem* grid = FindItem(form, column.item);
-    if (!grid || grid->type != fx::item::DATAGRID)
+    const auto grid = form.records.find(ItemKey(form.name, column.item));
+    if (grid == form.records.end() || grid->second.type != fx::item::DATAGRID)
       return Refused(formfile_code::kNotAGrid, column.item);
     for (const FormFileColumn& earlier : form.columns) {
       if (earlier.item == column.item && earlier.name == column.name)
@@ -161,13 +171,6 @@ class Reader {
       return Refused(code, column.name);
     form.columns.push_back(std::move(column));
     return {};
-  }
-
-  static const FormFileItem* FindItem(const FormFileForm& form, const std::string& name) {
-    for (const FormFileItem& item : form.items) {
-      if (item.name == name) return &item;
-    }
-    return nullptr;
   }
 
   std::vector<FormFileForm>& forms_;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "fenwix/fenwix.h"
+#include "fenwix/registry/registry.h"
 
 // The codes of a refused form file. A declaration the declaring calls refuse (an unknown
 // item type, a bad field type or format) keeps the call's own code.
@@ -53,6 +54,9 @@ struct FormFileForm {
   std::int32_t line = 0;
   std::vector<FormFileItem> items;      // in file order
   std::vector<FormFileColumn> columns;  // in file order
+  // The items' records as checked, by item key, moved into the registry whole when the form
+  // is declared: a kept form holds none.
+  ItemMap records;
 };
 
 // Where a file was refused: the code, its line (from 1) and the word at fault.

@@ -55,7 +55,7 @@ ErrorCode AddItemRecord(const std::string& formName, const std::string& itemName
   ItemDef item;
   const ErrorCode code = MakeItemRecord(itemType, sequence, x, y, width, height, properties, item);
   if (code) return code;
-  StoreItemDef(ItemKey(formName, itemName), item);
+  StoreItemDef(ItemKey(formName, itemName), std::move(item));
   return 0;
 }
 

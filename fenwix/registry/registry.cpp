@@ -78,15 +78,32 @@ ItemDef FindItemDef(const std::string& formName, const std::string& itemName) {
 }
 
 void StoreItemDef(const std::string& itemKey, const ItemDef& record) {
+  StoreItemDef(itemKey, ItemDef(record));
+}
+
+void StoreItemDef(const std::string& itemKey, ItemDef&& record) {
   ItemMap& items = TheRegistry().items;
   auto it = items.find(itemKey);
   if (it == items.end()) {
-    it = items.emplace(itemKey, record).first;
+    it = items.emplace(itemKey, std::move(record)).first;
   } else {
     IndexItem(itemKey, it->second, false);
-    it->second = record;
+    it->second = std::move(record);
   }
-  IndexItem(itemKey, record, true);
+  IndexItem(itemKey, it->second, true);
+}
+
+void StoreItemDefs(ItemMap& records) {
+  ItemMap& items = TheRegistry().items;
+  while (!records.empty()) {
+    // The records' own nodes move across, so a form of many items is stored without
+    // copying one.
+    auto stored = items.insert(records.extract(records.begin()));
+    if (stored.inserted)
+      IndexItem(stored.position->first, stored.position->second, true);
+    else
+      StoreItemDef(stored.node.key(), std::move(stored.node.mapped()));
+  }
 }
 
 void EraseItemDef(const std::string& itemKey) {

@@ -162,6 +162,9 @@ WindowDef FindWindowDef(const std::string& name);
 void StoreWindowDef(const std::string& name, const WindowDef& record);
 ItemDef FindItemDef(const std::string& formName, const std::string& itemName);
 void StoreItemDef(const std::string& itemKey, const ItemDef& record);
+void StoreItemDef(const std::string& itemKey, ItemDef&& record);
+// Stores every record of the map under its key, leaving the map empty.
+void StoreItemDefs(ItemMap& records);
 
 // The number of the form's current declaration, never the same for two declarations in
 // the process: what the program attached to a form (the C++ layer's handlers) belongs to
