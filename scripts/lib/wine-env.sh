@@ -8,7 +8,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # use_wine win32|win64: the prefix that the following Wine commands use. A 32-bit prefix
 # cannot start a PE32+ program, so the 64-bit tree has a 64-bit prefix of its own. A screen
-# of another DPI than 96 (FENWIX_DPI) has prefixes of its own too.
+# of another DPI than 96 (FENWIX_DPI) has prefixes of its own too, and so has each lane of
+# tests run beside another on the same tree (FENWIX_WINE_LANE).
 use_wine() {
   case "$1" in
     win32) export WINEPREFIX="$root/build/wineprefix" ;;
@@ -16,6 +17,7 @@ use_wine() {
     *) echo "use_wine: expected win32 or win64, got '$1'" >&2; return 1 ;;
   esac
   [ "${FENWIX_DPI:-96}" = 96 ] || WINEPREFIX="$WINEPREFIX-${FENWIX_DPI}dpi"
+  [ -z "${FENWIX_WINE_LANE:-}" ] || WINEPREFIX="$WINEPREFIX-$FENWIX_WINE_LANE"
   export WINEARCH=$1
 }
 # A script sourced inside a test run keeps the prefix of that run.
