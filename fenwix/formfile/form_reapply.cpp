@@ -222,7 +222,22 @@ void CreateControl(const std::string& formName, const std::string& itemName) {
   item = FindItemDef(formName, itemName);
   item.sequence = sequence;
   StoreItemDef(ItemKey(formName, itemName), item);
-  if (item.control) MakeAccessible(item.control, formName, itemName);
+  if (!item.control) return;
+  MakeAccessible(item.control, formName, itemName);
+  // The keyboard goes through a dialog's controls in their order of creation: the new
+  // control takes its place after the one declared before it, not after the last.
+  HWND previous = HWND_TOP;
+  std::int32_t previousSequence = 0;
+  for (const std::string& other : FormItemNames(formName)) {
+    const ItemDef record = FindItemDef(formName, other);
+    if (record.control && record.control != item.control && record.sequence < sequence &&
+        record.sequence > previousSequence) {
+      previous = record.control;
+      previousSequence = record.sequence;
+    }
+  }
+  os::SetWindowPos(item.control, previous, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void AddItem(const std::string& formName, const FormFileForm& after, const FormFileItem& item) {

@@ -26,7 +26,7 @@
   X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)                                \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
-  X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow)                     \
+  X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow) X(SetWindowPos)      \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
   X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)       \
   X(GetAncestor) X(GetActiveWindow) X(GetWindowRect) X(BeginDeferWindowPos) X(DeferWindowPos) \

@@ -184,11 +184,16 @@ TEST(FormFileWatchGui, SavedChangesReachTheOpenFormAndKeepWhatTheUserDid) {
   EXPECT_EQ(stray, 0) << "expected the old caption of a see-through label wiped";
   expectKept("the format");
 
-  // 3. An item added and one removed; the new one raises its events by name.
-  file.items[6] = "item extra EDIT 200 40 100 22 remark=Extra";
+  // 3. An item added and one removed; the new one raises its events by name, and the
+  // keyboard reaches it in its place among the others.
   file.items[4] = "column lines a title=Renamed;width=120";
+  file.items.erase(file.items.begin() + 6);
+  file.items.insert(file.items.begin() + 2, "item extra EDIT 200 40 100 22 remark=Extra");
   Save(file.Text());
   ASSERT_TRUE(RunUntil([&] { return Control("extra") != nullptr; }));
+  const HWND dialog = FindWindowDef("wf").handle;
+  EXPECT_EQ(GetNextDlgTabItem(dialog, amount, FALSE), Control("extra"));
+  EXPECT_EQ(GetNextDlgTabItem(dialog, Control("extra"), FALSE), agree);
   EXPECT_FALSE(IsWindow(gone)) << "the removed item's control is destroyed";
   EXPECT_TRUE(FindItemDef("wf", "gone").type.empty());
   EXPECT_EQ(Status(), "1 item changed, 1 added, 1 removed") << Status();
