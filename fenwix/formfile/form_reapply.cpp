@@ -13,6 +13,7 @@
 #include "fenwix/form/item_controls.h"
 #include "fenwix/form/item_keys.h"
 #include "fenwix/formats/typed_text.h"
+#include "fenwix/formproc/date_calendar.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_layout.h"
 #include "fenwix/grid/grid_record.h"
@@ -68,7 +69,8 @@ std::string ColumnShapes(const FormFileForm& form, const std::string& itemName) 
 // Whether the change can only be made by making the control again.
 bool FixedAtCreation(const FormFileForm& before, const FormFileForm& after, const ItemDef& old,
                      const ItemDef& now, const std::string& itemName) {
-  if (old.type != now.type || old.fieldType != now.fieldType) return true;
+  if (old.type != now.type || old.fieldType != now.fieldType || old.calendar != now.calendar)
+    return true;
   if (now.type == fx::item::COMBOSYS)
     return old.edit != now.edit || ListEntries(old.properties) != ListEntries(now.properties);
   if (now.type == fx::item::DATAGRID) {
@@ -223,6 +225,7 @@ void CreateControl(const std::string& formName, const std::string& itemName) {
   item.sequence = sequence;
   StoreItemDef(ItemKey(formName, itemName), item);
   if (item.control) MakeAccessible(item.control, formName, itemName);
+  AttachCalendar(item.control, formName, itemName);
 }
 
 void AddItem(const std::string& formName, const FormFileForm& after, const FormFileItem& item) {

@@ -45,6 +45,8 @@
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
   X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer)                             \
+  X(GetWindowLongPtrA) X(SetWindowPos) X(GetWindowDC) X(DrawFrameControl)                 \
+  X(MonitorFromRect) X(GetMonitorInfoA) X(ScreenToClient)                                 \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
