@@ -46,7 +46,7 @@
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
   X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer)                             \
   X(GetWindowLongPtrA) X(SetWindowPos) X(GetWindowDC) X(DrawFrameControl)                 \
-  X(MonitorFromRect) X(GetMonitorInfoA) X(ScreenToClient)                                 \
+  X(MonitorFromRect) X(GetMonitorInfoA)                                                   \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the
