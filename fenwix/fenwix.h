@@ -88,6 +88,9 @@ inline constexpr const char TITLE[] = "TITLE";
 inline constexpr const char WIDTH[] = "WIDTH";
 inline constexpr const char ROWS[] = "ROWS";
 inline constexpr const char ROW[] = "ROW";
+// CALENDAR=true on a DATE field: a drop button at its right edge (Alt+Down, F4) opens the
+// platform's month calendar under it; the field may still be typed into and left empty.
+inline constexpr const char CALENDAR[] = "CALENDAR";
 // VALUE1 to VALUE50 (combo box entries) are this prefix followed by the number.
 inline constexpr int LIST_ENTRIES = 50;
 }  // namespace key
@@ -101,6 +104,8 @@ inline constexpr const char BUTTON[] = "BUTTON";
 inline constexpr const char CHECKSYS[] = "CHECKSYS";
 inline constexpr const char COMBOSYS[] = "COMBOSYS";
 inline constexpr const char DATAGRID[] = "DATAGRID";
+// The platform's progress bar: VALUE 0 to 100, or -1 for a busy bar with no known end.
+inline constexpr const char PROGRESS[] = "PROGRESS";
 }  // namespace item
 
 namespace field {

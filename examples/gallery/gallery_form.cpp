@@ -83,6 +83,14 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
   return 0;
 }
 
+// The progress bar fills a step every tick and starts again once full, with a busy spell
+// in between: a timer of the thread, not of the form, so that the ticks are no events.
+void CALLBACK AdvanceWork(HWND, UINT, UINT_PTR, DWORD) {
+  static int step = 0;
+  step = (step + 1) % 130;
+  FX_FormItemSet(kForm, "working", fx::key::VALUE, step <= 100 ? std::to_string(step) : "-1");
+}
+
 }  // namespace
 
 void MarkDetailsButton(bool urgent) {
@@ -90,7 +98,9 @@ void MarkDetailsButton(bool urgent) {
 }
 
 ErrorCode CreateGalleryForm() {
-  return FX_FormOpen(kForm, GalleryCallback);
+  const ErrorCode code = FX_FormOpen(kForm, GalleryCallback);
+  if (code == 0) SetTimer(nullptr, 0, 100, AdvanceWork);
+  return code;
 }
 
 }  // namespace gallery

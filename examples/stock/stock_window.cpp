@@ -98,7 +98,8 @@ void Declare(fx::Form& form, Inventory& inventory) {
       .item("search", fx::item::EDIT, 2, 165, 10, 220, 24, "type=string;length=40;anchor=left,top,right")
       .item("add", fx::item::BUTTON, 3, 470, 8, 140, 28, "value=Dodaj towar…;anchor=top,right")
       .item("save", fx::item::BUTTON, 4, 620, 8, 120, 28, "value=Zapisz;anchor=top,right")
-      .item("grid", fx::item::DATAGRID, 5, 10, 44, 730, 400, "anchor=left,top,right,bottom");
+      .item("grid", fx::item::DATAGRID, 5, 10, 44, 730, 400, "anchor=left,top,right,bottom")
+      .item("loading", fx::item::PROGRESS, 6, 392, 16, 70, 16, "value=0;anchor=top,right");
   form.grid("grid")
       .column("sku", "title=SKU;width=90")
       .column("name", "title=Nazwa;width=250")
@@ -189,8 +190,10 @@ std::thread LoadInBackground(Inventory& inventory) {
     const std::size_t total = text.size() ? text.size() : 1;
     const bool ok = ReadStock(text, *file, error, [total](std::size_t bytes) {
       const int percent = static_cast<int>(bytes * 100 / total);
+      // The worker never touches a window: the bar is moved on the thread of the windows.
       fx::post([percent] {
         fx::Form(kForm).status("Wczytywanie… " + std::to_string(percent) + "%");
+        fx::Form(kForm).set("loading", fx::key::VALUE, std::to_string(percent));
       });
     });
     // The rows change hands on the thread of the windows, where the grid reads them.
@@ -202,6 +205,7 @@ std::thread LoadInBackground(Inventory& inventory) {
       }
       inventory.file = std::move(*file);
       inventory.loaded = true;
+      fx::Form(kForm).set("loading", fx::key::VALUE, "100");
       fx::Form(kForm).status("Wczytano " + std::to_string(inventory.file.rows.size()) + " pozycji.");
       Line("loaded " + std::to_string(inventory.file.rows.size()));
       ShowRows(inventory);

@@ -72,7 +72,7 @@ std::string NearestLabel(const std::string& formName, const std::string& itemNam
 
 bool IsLabelled(const std::string& type) {
   return type == fx::item::EDIT || type == fx::item::COMBOSYS || type == fx::item::DATAGRID ||
-         type == fx::item::CHECKSYS;
+         type == fx::item::CHECKSYS || type == fx::item::PROGRESS;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 
 // In this order: ACCNAME; the text a label or a BUTTON paints (VALUE); for a field, a
-// combo box or a grid, the nearest label on its row to its left, else the nearest one
+// combo box, a grid or a progress bar, the nearest label on its row to its left, else the nearest one
 // above it; for a check box, which shows only its box, the nearest label on its row to
 // its right first; then REMARK for those; the item's name last. Labels are the form's
 // shown STATIC items with a text; one with another control between it and the item is

@@ -7,6 +7,7 @@
 #include "fenwix/error/error_context.h"
 #include "fenwix/error/reported.h"
 #include "fenwix/grid/grid_entries.h"
+#include "fenwix/form/item_keys.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/props/property_string.h"
@@ -49,6 +50,7 @@ const ControlKind kKinds[] = {
      CreationText::kNone, true, true},
     {fx::item::DATAGRID, kGridClass, kGridStyle, WS_EX_CLIENTEDGE, CreationText::kNone, true,
      true},
+    {fx::item::PROGRESS, PROGRESS_CLASSA, WS_CHILD, 0, CreationText::kNone, true, true},
 };
 
 const ControlKind* KindOf(const std::string& type) {
@@ -63,6 +65,7 @@ DWORD StyleOf(const ControlKind& kind, const ItemDef& item) {
       (item.fieldType == fx::field::DATE || item.fieldType == fx::field::CURRENCY))
     style |= ES_RIGHT;
   if (item.type == fx::item::COMBOSYS) style |= item.edit ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
+  if (item.type == fx::item::PROGRESS && TextToInt(item.value, 10) == -1) style |= PBS_MARQUEE;
   return style;
 }
 
@@ -122,8 +125,9 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
   RECT client = {0, 0, form.declaredWidth, form.declaredHeight};
   os::GetClientRect(dialog, &client);
   const PixelRect place = ControlRect(form, item, client.right, client.bottom);
-  // The list view's class comes with the common controls, loaded once.
-  if (item.type == fx::item::DATAGRID) LoadCommonControls();
+  // The list view's and the progress bar's classes come with the common controls, loaded
+  // once.
+  if (item.type == fx::item::DATAGRID || item.type == fx::item::PROGRESS) LoadCommonControls();
   const char* text = kind->text == CreationText::kItemName ? itemName.c_str()
                      : kind->text == CreationText::kEmpty  ? ""
                                                            : nullptr;
@@ -150,6 +154,9 @@ ErrorCode FX_FormCreateItem(HWND dialog, std::string formName, std::string itemN
     const auto startGrid = TheGridEntries().startControl;
     if (const ErrorCode code = startGrid ? startGrid(control, formName, itemName, item) : 0)
       return code;
+  } else if (item.type == fx::item::PROGRESS) {
+    Record(formName, itemName, control, controlId);
+    ShowProgress(FindItemDef(formName, itemName));
   } else {
     Record(formName, itemName, control, controlId);
   }

@@ -17,6 +17,9 @@ namespace {
 // with a null window repaints the whole desktop, so nothing is sent to a null control.
 bool HasControl(const ItemDef& item) { return item.control != nullptr; }
 
+// How often a busy bar moves on: the platform's own default period.
+constexpr LPARAM kMarqueeMilliseconds = 30;
+
 bool HasFocus(const ItemDef& item) {
   const HWND focus = os::GetFocus();
   return focus && (focus == item.control || os::IsChild(item.control, focus));
@@ -72,6 +75,7 @@ void ApplyValue(ItemDef& item, const std::string& value) {
 // A combo box that only lists its entries can show no other text: a value that is none of
 // them leaves nothing selected.
 void ShowValue(const ItemDef& item) {
+  if (item.type == fx::item::PROGRESS) ShowProgress(item);
   if (!HasControl(item) || !ShowsTypedText(item)) return;
   if (HasFocus(item)) TheFocusSnapshot().text = item.value;
   if (item.type == fx::item::EDIT || item.edit) {
@@ -201,4 +205,16 @@ const ItemKeyRule* FindItemKeyRule(const std::string& key) {
 
 bool ShowsTypedText(const ItemDef& item) {
   return item.type == fx::item::EDIT || item.type == fx::item::COMBOSYS;
+}
+
+void ShowProgress(const ItemDef& item) {
+  if (!HasControl(item)) return;
+  // The style decides how the bar is painted and the message starts or stops its timer;
+  // a bar leaving the busy state is given its position again, which the marquee kept.
+  const bool busy = TextToInt(item.value, 10) == -1;
+  const LONG_PTR style = os::GetWindowLongPtrA(item.control, GWL_STYLE);
+  const LONG_PTR wanted = busy ? (style | PBS_MARQUEE) : (style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
+  if (wanted != style) os::SetWindowLongPtrA(item.control, GWL_STYLE, wanted);
+  os::SendMessageA(item.control, PBM_SETMARQUEE, busy ? TRUE : FALSE, kMarqueeMilliseconds);
+  if (!busy) os::SendMessageA(item.control, PBM_SETPOS, static_cast<WPARAM>(TextToInt(item.value, 10)), 0);
 }

@@ -23,4 +23,8 @@ const ItemKeyRule* FindItemKeyRule(const std::string& key);
 // control's text, not only the record's.
 bool ShowsTypedText(const ItemDef& item);
 
+// Brings a PROGRESS item's control in line with its VALUE: the position 0 to 100, or the
+// busy bar (PBS_MARQUEE, running) for -1.
+void ShowProgress(const ItemDef& item);
+
 #endif

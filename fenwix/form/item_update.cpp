@@ -6,6 +6,7 @@
 #include "fenwix/form/text_cut.h"
 #include "fenwix/grid/grid_entries.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/props/value_convert.h"
 #include "fenwix/registry/registry.h"
 
 namespace {
@@ -31,6 +32,8 @@ ErrorCode FX_FormItemSet(std::string formName, std::string itemName, std::string
     return gridResult;
   const ItemKeyRule* rule = FindItemKeyRule(key);
   if (!rule) return 19;
+  if (item.type == fx::item::PROGRESS && rule->key == fx::key::VALUE && !IsProgressValue(value))
+    return kBadProgressValue;
   rule->apply(item, value);
   if (rule->show) {
     // What the control is told may run the field's exit, which stores the record: the

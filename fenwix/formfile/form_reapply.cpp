@@ -13,6 +13,7 @@
 #include "fenwix/form/item_controls.h"
 #include "fenwix/form/item_keys.h"
 #include "fenwix/formats/typed_text.h"
+#include "fenwix/formproc/date_calendar.h"
 #include "fenwix/formproc/field_validation.h"
 #include "fenwix/formproc/form_layout.h"
 #include "fenwix/grid/grid_record.h"
@@ -68,7 +69,8 @@ std::string ColumnShapes(const FormFileForm& form, const std::string& itemName) 
 // Whether the change can only be made by making the control again.
 bool FixedAtCreation(const FormFileForm& before, const FormFileForm& after, const ItemDef& old,
                      const ItemDef& now, const std::string& itemName) {
-  if (old.type != now.type || old.fieldType != now.fieldType) return true;
+  if (old.type != now.type || old.fieldType != now.fieldType || old.calendar != now.calendar)
+    return true;
   if (now.type == fx::item::COMBOSYS)
     return old.edit != now.edit || ListEntries(old.properties) != ListEntries(now.properties);
   if (now.type == fx::item::DATAGRID) {
@@ -224,6 +226,7 @@ void CreateControl(const std::string& formName, const std::string& itemName) {
   StoreItemDef(ItemKey(formName, itemName), item);
   if (!item.control) return;
   MakeAccessible(item.control, formName, itemName);
+  AttachCalendar(item.control, formName, itemName);
   // The keyboard goes through a dialog's controls in their order of creation: the new
   // control takes its place after the one declared before it, not after the last.
   HWND previous = HWND_TOP;

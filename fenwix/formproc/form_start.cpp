@@ -4,6 +4,7 @@
 
 #include "fenwix/access/control_access.h"
 #include "fenwix/form/item_controls.h"
+#include "fenwix/formproc/date_calendar.h"
 #include "fenwix/formproc/form_layout.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
@@ -38,6 +39,7 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
     FX_FormCreateItem(dialog, formName, itemName);
     const HWND control = FindItemDef(formName, itemName).control;
     if (control) MakeAccessible(control, formName, itemName);
+    AttachCalendar(control, formName, itemName);
   }
 
   FormDef form = FindWindowDef(formName);

@@ -26,7 +26,7 @@
   X(MulDiv) X(GetLastError) X(FormatMessageA) X(LocalFree)                                \
   X(MessageBoxA) X(PostQuitMessage) X(PostMessageA) X(SendMessageA) X(GetSystemMetrics)   \
   X(SystemParametersInfoA) X(LoadCursorA) X(RegisterClassExA) X(CreateWindowExA)          \
-  X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow) X(SetWindowPos)      \
+  X(DestroyWindow) X(SetWindowTextA) X(GetClientRect) X(MoveWindow)                     \
   X(ShowWindow) X(EnableWindow) X(IsWindow) X(SetFocus) X(GetKeyState) X(ShowScrollBar)   \
   X(GetFocus) X(IsChild) X(IsWindowEnabled) X(IsWindowVisible) X(GetNextDlgTabItem)       \
   X(GetAncestor) X(GetActiveWindow) X(GetWindowRect) X(BeginDeferWindowPos) X(DeferWindowPos) \
@@ -45,6 +45,8 @@
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
   X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer)                             \
+  X(GetWindowLongPtrA) X(SetWindowPos) X(GetWindowDC) X(DrawFrameControl)                 \
+  X(MonitorFromRect) X(GetMonitorInfoA)                                                   \
   FENWIX_WIDE_CALLS(X)
 
 // The wide (UTF-16) forms of the calls that carry a text: the UTF-8 mode's, and the

@@ -80,3 +80,14 @@ std::int32_t TextToInt(const std::string& text, int base) {
 }
 
 std::string IntToText(std::int32_t value) { return std::to_string(value); }
+
+bool IsProgressValue(const std::string& text) {
+  if (text.empty()) return true;
+  // Digits only after an optional minus: TextToInt would read "5x" or " 5" as 5.
+  const std::size_t first = text[0] == '-' ? 1 : 0;
+  if (first == text.size() || text.size() - first > 3) return false;
+  for (std::size_t i = first; i < text.size(); ++i)
+    if (text[i] < '0' || text[i] > '9') return false;
+  const std::int32_t value = TextToInt(text, 10);
+  return value == -1 || (value >= 0 && value <= 100);
+}

@@ -33,4 +33,9 @@ std::string BorderStyleFromText(const std::string& text);
 // "SOLID", "3DOUT" or "3DIN".
 bool IsBorderStyle(const std::string& style);
 
+// A progress bar's VALUE: a whole number from 0 to 100, -1 for a bar with no known end, or
+// the empty text (0). Anything else is refused with kBadProgressValue.
+bool IsProgressValue(const std::string& text);
+inline constexpr ErrorCode kBadProgressValue = 1083;
+
 #endif

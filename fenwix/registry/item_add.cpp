@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kItemTypes[] = {
     fx::item::STATIC,   fx::item::RECT,     fx::item::EDIT,     fx::item::BUTTONSYS,
     fx::item::BUTTON,   fx::item::CHECKSYS, fx::item::COMBOSYS, fx::item::DATAGRID,
+    fx::item::PROGRESS,
 };
 
 // Item types are keywords the application passes as constants, so no case folding.
@@ -103,6 +104,8 @@ ErrorCode MakeItemRecord(const std::string& itemType, int sequence, int x, int y
       item.fieldType == fx::field::DATE || item.fieldType == fx::field::CURRENCY;
   if (itemType == fx::item::EDIT && needsFormat && item.format.empty()) return 24;
 
+  if (itemType == fx::item::PROGRESS && !IsProgressValue(item.value)) return kBadProgressValue;
+  item.calendar = IsTrueText(property(fx::key::CALENDAR));
   item.edit = IsTrueText(property(fx::key::EDIT));
   item.check = IsTrueText(property(fx::key::CHECK));
   item.enable = !IsFalseText(property(fx::key::ENABLE));

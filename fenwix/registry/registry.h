@@ -82,6 +82,7 @@ struct ItemDef {
   HWND control = nullptr;
   std::string value;
   bool notNull = false, edit = false, check = false, enable = true, visible = true;
+  bool calendar = false;  // CALENDAR: a DATE field with a drop-down month calendar
   ColorValue backColor = 0, textColor = 0;
   HBRUSH backBrush = nullptr, textBrush = nullptr;
   std::int32_t controlId = 0;

@@ -35,10 +35,10 @@ void LoadCommonControls() {
   LibraryState& library = TheLibrary();
   if (library.commonControls) return;
   // The eight lowest class flags: list view, tree view, bars (the status bar among
-  // them), tabs, up-down, progress, hot key and animation.
+  // them), tabs, up-down, progress, hot key and animation; and the month calendar.
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof controls;
-  controls.dwICC = 0xFF;
+  controls.dwICC = 0xFF | ICC_DATE_CLASSES;
   library.commonControls = os::InitCommonControlsEx(&controls);
   if (!library.commonControls) ReportError(1038);
 }

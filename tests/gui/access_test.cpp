@@ -11,6 +11,7 @@
 #include "app/calc_callback.h"
 #include "app/calc_form.h"
 #include "app/calc_layout.h"
+#include "fenwix/formproc/calendar_drop.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -77,6 +78,10 @@ const Declared kItems[] = {
     {"btnX", fx::item::BUTTON, 190, 160, 80, 30, "value=X;accname=Close the order"},
     {"btnOff", fx::item::BUTTON, 280, 160, 80, 30, "value=Later;enable=false"},
     {"Apply", fx::item::BUTTONSYS, 370, 160, 80, 30, ""},
+    {"loadingLabel", fx::item::STATIC, 10, 210, 80, 20, "value=Loading"},
+    {"loading", fx::item::PROGRESS, 100, 212, 150, 16, "value=40"},
+    {"dueLabel", fx::item::STATIC, 260, 210, 40, 20, "value=Due"},
+    {"due", fx::item::EDIT, 305, 208, 90, 24, "type=date;format=dd/mm/yyyy;calendar=true"},
 };
 
 // The controls a screen reader was told had a new name.
@@ -125,6 +130,7 @@ TEST_F(AccessGui, EachControlIsNamedInOrderAndPaintedOnesHaveTheirRoles) {
       {"btnGo", "btnGo", ROLE_SYSTEM_PUSHBUTTON},  // its caption is its name
       {"btnX", "Close the order", ROLE_SYSTEM_PUSHBUTTON},
       {"Apply", "Apply", 0},
+      {"loading", "Loading", 0},  // a progress bar is named by its label, as a field is
   };
   for (const Case& c : cases) {
     const Heard heard = Ask(Control(c.item));
@@ -134,6 +140,13 @@ TEST_F(AccessGui, EachControlIsNamedInOrderAndPaintedOnesHaveTheirRoles) {
                                     << ", got 0x" << heard.role;
     }
   }
+  // A date field's drop-down calendar is read with the field's name.
+  SetFocus(Control("due"));
+  SendMessageA(Control("due"), WM_KEYDOWN, VK_F4, 0);
+  const HWND calendar = OpenCalendarOf(Control("due"));
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_EQ(Ask(calendar).name, "Due");
+  CloseCalendar();
   // The name follows the record, changed at run time, and a reader hears that it changed.
   os::Override<decltype(&::NotifyWinEvent)> heard(&os::Table::NotifyWinEvent, RecordRenamed);
   ASSERT_EQ(FX_FormItemSet("order", "customerLabel", fx::key::VALUE, "Client"), 0);

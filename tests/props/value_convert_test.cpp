@@ -92,4 +92,18 @@ TEST(IntToText, ShortestDecimal) {
     EXPECT_EQ(TextToInt(IntToText(v), 10), v);
 }
 
+TEST(IsProgressValue, WholeNumbersFromMinusOneToAHundred) {
+  const struct {
+    const char* text;
+    bool taken;
+  } cases[] = {
+      {"", true},     {"0", true},     {"100", true},  {"-1", true},   {"42", true},
+      {"007", true},  {"101", false},  {"-2", false},  {"-", false},   {"5x", false},
+      {" 5", false},  {"+5", false},   {"1000", false}, {"4.5", false}, {"0x10", false},
+      {"-100", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(IsProgressValue(c.text), c.taken) << "\"" << c.text << "\"";
+}
+
 }  // namespace
