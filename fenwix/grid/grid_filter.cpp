@@ -2,7 +2,6 @@
 // from cell to cell, and a row stops at its first cell that shows the text.
 #include "fenwix/grid/grid_filter.h"
 
-#include <new>
 #include <utility>
 #include <vector>
 
@@ -77,12 +76,9 @@ ErrorCode SetGridFilter(const std::string& formName, const std::string& itemName
   // The edit's row may be hidden: the edit ends first, as a sort ends it.
   EndGridEdit(formName, itemName);
   Grid* grid = &MakeGrid(formName, itemName);
+  // Found before anything changes, so that a grid whose shown rows do not fit stays whole.
   std::vector<std::int32_t> shown;
-  try {
-    if (!text.empty()) shown = MatchingRows(*grid, text);
-  } catch (const std::bad_alloc&) {
-    return 1049;
-  }
+  if (!text.empty()) shown = MatchingRows(*grid, text);
   const HWND list = FindItemDef(formName, itemName).control;
   // The list view holds the selection as the rows were shown: it is cleared before they
   // change, and the record chosen again among the new ones.

@@ -9,9 +9,9 @@
 
 #include "fenwix/fenwix.h"
 
-// 0; 1087 on a virtual grid, whose rows only its program knows; 1049 when the rows shown
-// do not fit in memory (the grid is left as it was). The empty text shows every row. The
-// selected record stays selected when it is still shown.
+// 0, or 1087 on a virtual grid, whose rows only its program knows. The empty text shows
+// every row. The selected record stays selected when it is still shown. Throws
+// std::bad_alloc, the grid as it was, when the rows shown do not fit in memory.
 ErrorCode SetGridFilter(const std::string& formName, const std::string& itemName,
                         const std::string& text);
 

@@ -1,5 +1,7 @@
 #include "fenwix/grid/grid_item_keys.h"
 
+#include <new>
+
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_filter.h"
 #include "fenwix/grid/grid_record.h"
@@ -39,8 +41,13 @@ bool GridKeySet(const std::string& formName, const std::string& itemName, const 
     return true;
   }
   if (upper == fx::key::FILTER || upper == fx::key::SORT) {
-    result = upper == fx::key::FILTER ? SetGridFilter(formName, itemName, value)
-                                      : SetGridSort(formName, itemName, value);
+    // The rows of a large grid may not fit twice: FX_FormItemSet answers with a code.
+    try {
+      result = upper == fx::key::FILTER ? SetGridFilter(formName, itemName, value)
+                                        : SetGridSort(formName, itemName, value);
+    } catch (const std::bad_alloc&) {
+      result = 1049;
+    }
     return true;
   }
   if (upper != fx::key::ROW) return false;

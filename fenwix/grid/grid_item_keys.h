@@ -14,8 +14,8 @@ bool GridKeyValue(const std::string& formName, const std::string& itemName,
                   const std::string& key, std::string& value);
 
 // ROW selects the row and shows it without raising "ROWSEL"; 19 for a row out of range or
-// ROWS and SHOWN, 1089 for a row the filter hides. False when the key is none of the
-// grid's own.
+// ROWS and SHOWN, 1089 for a row the filter hides; 1049 when FILTER or SORT lack the
+// memory for the rows. False when the key is none of the grid's own.
 bool GridKeySet(const std::string& formName, const std::string& itemName, const std::string& key,
                 const std::string& value, ErrorCode& result);
 
