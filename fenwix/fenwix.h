@@ -91,6 +91,13 @@ inline constexpr const char ROW[] = "ROW";
 // CALENDAR=true on a DATE field: a drop button at its right edge (Alt+Down, F4) opens the
 // platform's month calendar under it; the field may still be typed into and left empty.
 inline constexpr const char CALENDAR[] = "CALENDAR";
+// A stored grid shows only the rows some cell of which holds FILTER's text, case ignored;
+// SHOWN is how many it shows (read only). SORT is the order of a grid's rows,
+// "COLUMN,UP", "COLUMN,DOWN" or "": set on a virtual grid, its header shows the order its
+// program gave the rows.
+inline constexpr const char FILTER[] = "FILTER";
+inline constexpr const char SHOWN[] = "SHOWN";
+inline constexpr const char SORT[] = "SORT";
 // VALUE1 to VALUE50 (combo box entries) are this prefix followed by the number.
 inline constexpr int LIST_ENTRIES = 50;
 }  // namespace key

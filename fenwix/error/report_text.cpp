@@ -3,10 +3,11 @@
 
 #include "fenwix/props/value_convert.h"
 
-// Of these, 1061 to 1069 are a form file's refused lines: no platform call failed.
+// Of these, 1061 to 1069 are a form file's refused lines and 1087 to 1089 a grid's refused
+// filter, order or row: no platform call failed.
 bool IsPlatformError(int code) {
-  // A form file's line (1061 to 1069) is refused by its reader, not by a Windows call.
-  return code >= 1000 && code <= 1999 && (code < 1061 || code > 1069);
+  return code >= 1000 && code <= 1999 && (code < 1061 || code > 1069) &&
+         (code < 1087 || code > 1089);
 }
 
 std::string SystemPart(unsigned long lastError, const std::string& systemText) {

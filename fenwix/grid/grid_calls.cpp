@@ -13,6 +13,7 @@
 #include "fenwix/grid/grid_record.h"
 #include "fenwix/grid/grid_sort.h"
 #include "fenwix/grid/grid_view.h"
+#include "fenwix/grid/row_order.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/window/form_life.h"
@@ -22,8 +23,8 @@ namespace {
 // A program that calls any of these carries the grid's code, and its forms reach it from
 // the start, whatever it declares or calls first.
 [[maybe_unused]] const bool gridEntriesFilled = [] {
-  TheGridEntries() = {StartGridControl, ScaleGridView,  ShowGridColors, GridNotify,
-                      GridKeyValue,     GridKeySet,     CommitGridEdits};
+  TheGridEntries() = {StartGridControl, ScaleGridView, ShowGridColors, GridNotify,
+                      GridKeyValue,     GridKeySet,    CommitGridEdits};
   return true;
 }();
 
@@ -80,6 +81,7 @@ ErrorCode FX_GridRowCountSet(std::string formName, std::string itemName, int row
     EndGridEdit(formName, itemName);
     Grid& grid = MakeGrid(formName, itemName);
     if (!grid.source) grid.cells.SetRows(rows);
+    if (!grid.filter.empty()) ShownAfterNewCount(grid.shown, grid.rows, rows);
     grid.rows = rows;
     ShowGridRows(formName, itemName);
     RestoreErrorContext();
@@ -106,10 +108,11 @@ ErrorCode FX_GridCellSet(std::string formName, std::string itemName, int row, st
     }
     // Only a row on the screen is painted again: a program fills thousands of rows.
     const HWND list = FindItemDef(formName, itemName).control;
-    if (list) {
+    const std::int32_t shown = ShownRow(*grid, row);
+    if (list && shown >= 0) {
       const LRESULT top = os::SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
-      if (row >= top && row <= top + os::SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0))
-        os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+      if (shown >= top && shown <= top + os::SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0))
+        os::SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(shown), shown);
     }
     return 0;
   } catch (const std::bad_alloc&) {
@@ -141,6 +144,9 @@ ErrorCode FX_GridSourceSet(std::string formName, std::string itemName, int rows,
     if (!source) grid.cells.SetRows(rows);
     grid.rows = rows;
     grid.sortColumn = -1;
+    // New rows, of the program's or stored, are shown whole.
+    grid.filter.clear();
+    grid.shown.clear();
     if (const HWND list = FindItemDef(formName, itemName).control) ShowSortArrows(list, grid);
     ShowGridRows(formName, itemName);
     return 0;

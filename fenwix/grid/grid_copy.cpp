@@ -47,9 +47,10 @@ std::string CopiedRowsText(HWND list, const std::string& formName, const std::st
   LRESULT left = os::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0);
   for (LRESULT row = -1; left-- > 0;) {
     row = os::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED);
-    if (row < 0 || row >= grid->rows) break;
+    const std::int32_t stored = StoredRow(*grid, static_cast<std::int32_t>(row));
+    if (stored < 0) break;
     for (std::size_t column = 0; column < cells.size(); ++column)
-      cells[column] = CellText(formName, itemName, *grid, static_cast<std::int32_t>(row), column);
+      cells[column] = CellText(formName, itemName, *grid, stored, column);
     AppendCopiedLine(text, cells);
   }
   return text;

@@ -34,7 +34,8 @@ std::int32_t EditableColumn(const Grid& grid, std::int32_t from, int step) {
 void MoveToNextCell(const std::string& formName, const std::string& itemName, bool back) {
   Grid* grid = FindGrid(formName, itemName);
   if (!grid) return;
-  std::int32_t row = grid->editRow;
+  // The next row is the next one the list view shows.
+  std::int32_t shown = ShownRow(*grid, grid->editRow);
   const std::int32_t from = grid->editColumn + (back ? -1 : 1);
   if (!CloseGridEditor(formName, itemName, true)) return;
   grid = FindGrid(formName, itemName);
@@ -42,10 +43,11 @@ void MoveToNextCell(const std::string& formName, const std::string& itemName, bo
   const int step = back ? -1 : 1;
   std::int32_t column = EditableColumn(*grid, from, step);
   if (column < 0) {
-    row += step;
+    shown += step;
     column = EditableColumn(*grid, back ? static_cast<std::int32_t>(grid->columns.size()) - 1 : 0, step);
   }
-  if (column < 0 || row < 0 || row >= grid->rows) return;
+  const std::int32_t row = StoredRow(*grid, shown);
+  if (column < 0 || row < 0) return;
   const HWND list = FindItemDef(formName, itemName).control;
   SelectRow(list, *grid, row);
   NoteSelection(formName, itemName);
@@ -123,7 +125,8 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
                     std::int32_t column, WPARAM typed) {
   Grid* grid = FindGrid(formName, itemName);
   const ItemDef item = FindItemDef(formName, itemName);
-  if (!grid || !item.control || row < 0 || row >= grid->rows) return false;
+  // Only a row the list view shows has a cell to open the edit over.
+  if (!grid || !item.control || ShownRow(*grid, row) < 0) return false;
   if (grid->editor && !CloseGridEditor(formName, itemName, true)) return false;
   if (column < 0 || column >= static_cast<std::int32_t>(grid->columns.size()) ||
       !grid->columns[static_cast<std::size_t>(column)].edit)
@@ -133,7 +136,7 @@ bool OpenGridEditor(const std::string& formName, const std::string& itemName, st
 
   // The edit field opens over a cell the user sees.
   RECT cell;
-  if (!ScrollToCell(item.control, row, column, cell)) return false;
+  if (!ScrollToCell(item.control, ShownRow(*grid, row), column, cell)) return false;
   const GridColumn& declared = grid->columns[static_cast<std::size_t>(column)];
   const DWORD align = declared.align == 1 ? ES_RIGHT : declared.align == 0 ? ES_CENTER : ES_LEFT;
   const HWND editor = CreateTextWindow(
@@ -165,9 +168,10 @@ void PlaceGridEditor(const std::string& formName, const std::string& itemName) {
   const Grid* grid = FindGrid(formName, itemName);
   const HWND list = FindItemDef(formName, itemName).control;
   if (!grid || !grid->editor || !list) return;
-  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(grid->editRow), FALSE);
+  const std::int32_t shown = ShownRow(*grid, grid->editRow);
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(shown), FALSE);
   RECT cell;
-  if (!GridCellRect(list, grid->editRow, grid->editColumn, cell)) return;
+  if (!GridCellRect(list, shown, grid->editColumn, cell)) return;
   ShowListFont(grid->editor, list);
   os::MoveWindow(grid->editor, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top,
                  TRUE);
@@ -224,7 +228,9 @@ std::int32_t CloseEditor(const std::string& formName, const std::string& itemNam
     os::DestroyWindow(editor);
     if (hadFocus) os::SetFocus(item.control);
   }
-  os::SendMessageA(item.control, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+  grid = FindGrid(formName, itemName);
+  const std::int32_t shown = grid ? ShownRow(*grid, row) : -1;
+  if (shown >= 0) os::SendMessageA(item.control, LVM_REDRAWITEMS, static_cast<WPARAM>(shown), shown);
   return 0;
 }
 

@@ -22,7 +22,7 @@ void MoveCurrentColumn(HWND list, Grid& grid, int step) {
   const std::int32_t column = grid.column + step;
   if (column < 0 || column > last) return;
   grid.column = column;
-  const std::int32_t row = SelectedRow(list, grid);
+  const std::int32_t row = SelectedShownRow(list, grid);
   if (row < 0) return;
   RECT cell;
   ScrollToCell(list, row, column, cell);

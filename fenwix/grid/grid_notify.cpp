@@ -26,8 +26,9 @@ INT_PTR Answer(HWND dialog, LRESULT result) {
   return TRUE;
 }
 
+// Whether the list view's row and column name a cell.
 bool InGrid(const Grid& grid, int row, int column) {
-  return row >= 0 && row < grid.rows && column >= 0 &&
+  return row >= 0 && row < ShownRowCount(grid) && column >= 0 &&
          static_cast<std::size_t>(column) < grid.columns.size();
 }
 
@@ -52,7 +53,7 @@ void ShowCell(const std::string& formName, const std::string& itemName, DisplayI
   if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return;
   info.item.pszText[0] = 0;
   if (!grid || !InGrid(*grid, info.item.iItem, info.item.iSubItem)) return;
-  CellInto(CellText(formName, itemName, *grid, info.item.iItem,
+  CellInto(CellText(formName, itemName, *grid, StoredRow(*grid, info.item.iItem),
                     static_cast<std::size_t>(info.item.iSubItem)),
            info.item.pszText, info.item.cchTextMax);
 }
@@ -66,13 +67,14 @@ void DoubleClick(const std::string& formName, const std::string& itemName, const
   os::SendMessageA(header.hwndFrom, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
   const Grid* grid = FindGrid(formName, itemName);
   if (!grid || !InGrid(*grid, hit.iItem, hit.iSubItem)) return;
+  const std::int32_t row = StoredRow(*grid, hit.iItem);
   if (grid->columns[static_cast<std::size_t>(hit.iSubItem)].edit) {
-    OpenGridEditor(formName, itemName, hit.iItem, hit.iSubItem, 0);
+    OpenGridEditor(formName, itemName, row, hit.iSubItem, 0);
     return;
   }
   const FormDef form = FindWindowDef(formName);
   RaiseEvent(form, itemName, fx::event::ITEMCLIC,
-             {form.handle, WM_NOTIFY, static_cast<WPARAM>(hit.iItem), hit.iSubItem});
+             {form.handle, WM_NOTIFY, static_cast<WPARAM>(row), hit.iSubItem});
 }
 
 bool HasEditableColumn(const Grid& grid) {

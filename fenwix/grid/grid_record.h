@@ -20,11 +20,15 @@ struct Grid {
   GridSource source = nullptr;    // virtual mode when set
   std::int32_t rows = 0;          // the row count; the cells' own in stored mode
   std::int32_t selected = -1;     // the row that "ROWSEL" last reported
-  // The list view's focused row, followed from its notifications: asking the list view
-  // would have it look through every row.
+  // The list view's focused row (a shown row), followed from its notifications: asking
+  // the list view would have it look through every row.
   std::int32_t focused = -1;
   std::int32_t sortColumn = -1;   // the column the rows were last sorted by
   bool ascending = false;
+  // "FILTER": the text the shown rows were chosen by, and those rows' stored numbers in
+  // ascending order; every row is shown while the text is empty.
+  std::string filter;
+  std::vector<std::int32_t> shown;
   std::int32_t column = 0;        // the column of the current cell
   HWND editor = nullptr;          // the edit field over the cell being edited
   std::int32_t editRow = -1, editColumn = -1;
@@ -36,6 +40,13 @@ struct Grid {
 // The grid of an item, or null while it has no column.
 Grid* FindGrid(const std::string& formName, const std::string& itemName);
 Grid& MakeGrid(const std::string& formName, const std::string& itemName);
+
+// The list view's rows are the shown ones: its row n is the stored row StoredRow(n).
+std::int32_t ShownRowCount(const Grid& grid);
+// -1 for a row the list view does not have.
+std::int32_t StoredRow(const Grid& grid, std::int32_t shownRow);
+// -1 for a row out of range or hidden by the filter.
+std::int32_t ShownRow(const Grid& grid, std::int32_t storedRow);
 
 // The index of a column by name, -1 for none.
 std::int32_t ColumnIndex(const Grid& grid, const std::string& name);

@@ -10,6 +10,7 @@
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/grid/row_order.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/props/property_string.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/text/encoding.h"
 
@@ -65,24 +66,26 @@ void GridColumnClick(const std::string& formName, const std::string& itemName,
                                     {form.handle, WM_NOTIFY, static_cast<WPARAM>(column), 0});
   const Grid* grid = FindGrid(formName, itemName);
   if (answer || !grid || grid->source) return;
-  SortGrid(formName, itemName, column);
+  SortGrid(formName, itemName, column, !(grid->sortColumn == column && grid->ascending));
 }
 
-void SortGrid(const std::string& formName, const std::string& itemName, std::int32_t column) {
+void SortGrid(const std::string& formName, const std::string& itemName, std::int32_t column,
+              bool ascending) {
   Grid* grid = FindGrid(formName, itemName);
   if (!grid || column < 0 || column >= static_cast<std::int32_t>(grid->columns.size())) return;
-  const bool ascending = !(grid->sortColumn == column && grid->ascending);
+  const HWND list = FindItemDef(formName, itemName).control;
+  // The list view still holds the selection as the rows were.
+  const std::int32_t selected = list ? SelectedRow(list, *grid) : -1;
   const std::vector<std::int32_t> order =
       SortedRows(*grid, static_cast<std::size_t>(column), ascending);
   grid->cells.Reorder(order);
+  if (!grid->filter.empty()) grid->shown = ShownAfterReorder(grid->shown, order);
   grid->sortColumn = column;
   grid->ascending = ascending;
 
-  const HWND list = FindItemDef(formName, itemName).control;
   if (!list) return;
   ShowSortArrows(list, *grid);
   // The selected record stays selected where the sort has put it.
-  const std::int32_t selected = SelectedRow(list, *grid);
   if (selected >= 0) {
     for (std::size_t row = 0; row < order.size(); ++row)
       if (order[row] == selected) {
@@ -92,4 +95,40 @@ void SortGrid(const std::string& formName, const std::string& itemName, std::int
   }
   os::InvalidateRect(list, nullptr, FALSE);
   NoteSelection(formName, itemName);
+}
+
+std::string GridSortText(const Grid& grid) {
+  if (grid.sortColumn < 0 || grid.sortColumn >= static_cast<std::int32_t>(grid.columns.size()))
+    return std::string();
+  return grid.columns[static_cast<std::size_t>(grid.sortColumn)].name +
+         (grid.ascending ? ",UP" : ",DOWN");
+}
+
+ErrorCode SetGridSort(const std::string& formName, const std::string& itemName,
+                      const std::string& text) {
+  std::int32_t column = -1;
+  bool ascending = true;
+  if (!text.empty()) {
+    const std::size_t comma = text.rfind(',');
+    if (comma == std::string::npos) return 1088;
+    const std::string direction = UpperCase(text.substr(comma + 1));
+    if (direction != "UP" && direction != "DOWN") return 1088;
+    ascending = direction == "UP";
+    const Grid* grid = FindGrid(formName, itemName);
+    column = grid ? ColumnIndex(*grid, text.substr(0, comma)) : -1;
+    if (column < 0) return 1088;
+  }
+  // A stored grid's order is the library's to make; a virtual one's rows are in the order
+  // the program says they are.
+  EndGridEdit(formName, itemName);
+  Grid* grid = FindGrid(formName, itemName);
+  if (!grid) return 0;
+  if (!grid->source && column >= 0) {
+    SortGrid(formName, itemName, column, ascending);
+    return 0;
+  }
+  grid->sortColumn = column;
+  grid->ascending = ascending;
+  if (const HWND list = FindItemDef(formName, itemName).control) ShowSortArrows(list, *grid);
+  return 0;
 }

@@ -88,7 +88,7 @@ ErrorCode StartGridControl(HWND list, const std::string& formName, const std::st
   ShowSortArrows(list, grid);
   ShowFont(list, grid, item);
   ShowGridColors(item);
-  os::SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rows), 0);
+  os::SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(ShownRowCount(grid)), 0);
   WatchGridKeys(list);
   return 0;
 }
@@ -126,26 +126,30 @@ void ShowGridRows(const std::string& formName, const std::string& itemName) {
   const ItemDef item = FindItemDef(formName, itemName);
   Grid* grid = FindGrid(formName, itemName);
   if (!item.control || !grid) return;
-  const std::int32_t selected = SelectedRow(item.control, *grid);
+  const std::int32_t selected = SelectedShownRow(item.control, *grid);
+  const std::int32_t shown = ShownRowCount(*grid);
   // The list view drops a selection beyond its new count; the program hears of the row the
   // selection ends on, once.
-  os::SendMessageA(item.control, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid->rows),
-                   LVSICF_NOSCROLL);
-  if (grid->focused >= grid->rows) grid->focused = -1;
-  if (selected >= grid->rows) SelectRow(item.control, *grid, grid->rows - 1);
+  os::SendMessageA(item.control, LVM_SETITEMCOUNT, static_cast<WPARAM>(shown), LVSICF_NOSCROLL);
+  if (grid->focused >= shown) grid->focused = -1;
+  if (selected >= shown) SelectRow(item.control, *grid, StoredRow(*grid, shown - 1));
   os::InvalidateRect(item.control, nullptr, FALSE);
   NoteSelection(formName, itemName);
 }
 
-std::int32_t SelectedRow(HWND list, const Grid& grid) {
+std::int32_t SelectedShownRow(HWND list, const Grid& grid) {
   // The count and one row's state come from the list view's ranges of selected rows; only
   // a search for the first selected row reads row after row, and it is left for last.
   if (!os::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0)) return -1;
-  if (grid.focused >= 0 && grid.focused < grid.rows &&
+  if (grid.focused >= 0 && grid.focused < ShownRowCount(grid) &&
       os::SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(grid.focused), LVIS_SELECTED))
     return grid.focused;
   return static_cast<std::int32_t>(
       os::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::int32_t SelectedRow(HWND list, const Grid& grid) {
+  return StoredRow(grid, SelectedShownRow(list, grid));
 }
 
 void SelectRow(HWND list, const Grid& grid, std::int32_t row) {
@@ -154,22 +158,23 @@ void SelectRow(HWND list, const Grid& grid, std::int32_t row) {
   LVITEMA state = {};
   state.stateMask = LVIS_SELECTED;
   const LRESULT count = os::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0);
-  const std::int32_t selected = count == 1 ? SelectedRow(list, grid) : -1;
+  const std::int32_t selected = count == 1 ? SelectedShownRow(list, grid) : -1;
   if (selected >= 0) {
     os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&state));
   } else if (count > 0) {
     os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
   }
-  if (row < 0) {
+  const std::int32_t shown = ShownRow(grid, row);
+  if (shown < 0) {
     state.stateMask = LVIS_FOCUSED;
     if (grid.focused >= 0)
       os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(grid.focused), reinterpret_cast<LPARAM>(&state));
     return;
   }
   state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-  os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-  os::SendMessageA(list, LVM_SETSELECTIONMARK, 0, row);
-  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  os::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&state));
+  os::SendMessageA(list, LVM_SETSELECTIONMARK, 0, shown);
+  os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(shown), FALSE);
 }
 
 bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {

@@ -39,19 +39,23 @@ void ShowGridColors(const ItemDef& item);
 // selection beyond the last row moves to it.
 void ShowGridRows(const std::string& formName, const std::string& itemName);
 
+// Rows are the stored rows' numbers, and shown rows the list view's, unless said.
 // The selected row: the focused row when it is selected, else the first selected one, -1
 // for none.
 std::int32_t SelectedRow(HWND list, const Grid& grid);
-// Selects the one row (none for -1), focuses it and scrolls it into view.
+std::int32_t SelectedShownRow(HWND list, const Grid& grid);
+// Selects the one row (none for -1 or a row the filter hides), focuses it and scrolls it
+// into view.
 void SelectRow(HWND list, const Grid& grid, std::int32_t row);
 
-// The rectangle of a cell in the list view's client area; false when it has no such cell.
+// The rectangle of a cell of a shown row in the list view's client area; false when it
+// has no such cell.
 bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell);
 // The same, once the list view has scrolled the cell's row and column into view (a cell
 // wider than the view shows its start).
 bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell);
 
-// The list view reports a row's new state: the focused row is followed.
+// The list view reports a shown row's new state: the focused row is followed.
 void NoteItemState(Grid& grid, const NMLISTVIEW& change);
 
 // Raises "ROWSEL" when the selected row is no longer the one last reported.

@@ -59,6 +59,27 @@ std::vector<std::int32_t> RowsByKey(const std::vector<std::string>& keys,
   return Sorted(std::move(filled), std::move(blanks), ascending);
 }
 
+std::vector<std::int32_t> ShownAfterReorder(const std::vector<std::int32_t>& shown,
+                                            const std::vector<std::int32_t>& order) {
+  // Marking the shown rows and walking the new order gives them ascending without a sort.
+  std::vector<bool> marked(order.size());
+  for (const std::int32_t row : shown)
+    if (row >= 0 && static_cast<std::size_t>(row) < marked.size())
+      marked[static_cast<std::size_t>(row)] = true;
+  std::vector<std::int32_t> moved;
+  moved.reserve(shown.size());
+  for (std::size_t row = 0; row < order.size(); ++row)
+    if (marked[static_cast<std::size_t>(order[row])]) moved.push_back(static_cast<std::int32_t>(row));
+  return moved;
+}
+
+void ShownAfterNewCount(std::vector<std::int32_t>& shown, std::int32_t oldRows,
+                        std::int32_t rows) {
+  shown.erase(std::lower_bound(shown.begin(), shown.end(), rows), shown.end());
+  for (std::int32_t row = std::max<std::int32_t>(oldRows, 0); row < rows; ++row)
+    shown.push_back(row);
+}
+
 void AppendCopiedLine(std::string& text, const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i) text += '\t';

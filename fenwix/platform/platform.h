@@ -41,7 +41,7 @@
   X(CreateSolidBrush) X(CreatePen) X(ExtCreatePen) X(CreateFontA) X(CreateRectRgn)        \
   X(SelectObject)         \
   X(DeleteObject) X(GetDeviceCaps) X(SetTextColor) X(SetBkColor) X(Rectangle)             \
-  X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(OpenClipboard) X(GetDC)   \
+  X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(FindNLSStringEx) X(OpenClipboard) X(GetDC)   \
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
   X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer)                             \

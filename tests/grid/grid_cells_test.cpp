@@ -124,6 +124,26 @@ TEST(RowOrder, SortsStablyWithEmptyCellsLast) {
   EXPECT_EQ(RowsByKey(keys, empty, false), (std::vector<std::int32_t>{2, 0, 4, 3, 1}));
 }
 
+TEST(RowOrder, ShownRowsFollowTheirRecords) {
+  const struct {
+    const char* what;
+    std::vector<std::int32_t> shown, order;
+    std::int32_t oldRows, rows;  // a new count after the reorder; equal for none
+    std::vector<std::int32_t> expected;
+  } cases[] = {
+      {"reversed", {0, 2, 3}, {4, 3, 2, 1, 0}, 5, 5, {1, 2, 4}},
+      {"none shown", {}, {1, 0}, 2, 2, {}},
+      {"a smaller count drops the rows past it", {0, 2, 3}, {0, 1, 2, 3, 4}, 5, 3, {0, 2}},
+      {"a larger count shows the new rows", {1}, {0, 1, 2}, 3, 5, {1, 3, 4}},
+      {"no rows left", {0, 1}, {1, 0}, 2, 0, {}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::int32_t> shown = ShownAfterReorder(c.shown, c.order);
+    ShownAfterNewCount(shown, c.oldRows, c.rows);
+    EXPECT_EQ(shown, c.expected) << c.what;
+  }
+}
+
 TEST(RowOrder, CopiedLinesKeepTheirShape) {
   std::string text;
   AppendCopiedLine(text, {"Date", "Amount"});

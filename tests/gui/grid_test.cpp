@@ -136,6 +136,20 @@ class Grid : public ::testing::Test {
     return text;
   }
   HWND Editor() { return FindWindowExA(list_, nullptr, "Edit", nullptr); }
+  // What the list view shows in one column, row after row.
+  std::vector<std::string> ShownColumn(int column) {
+    std::vector<std::string> cells;
+    for (int r = 0; r < SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0); ++r) cells.push_back(Shown(r, column));
+    return cells;
+  }
+  std::string Clipboard() {
+    if (!OpenClipboard(nullptr)) return "(no clipboard)";
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    const std::string text = data ? static_cast<const char*>(GlobalLock(data)) : "";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+  }
   // Names in an editable text column, one a row.
   void Names(const std::vector<const char*>& names) {
     ASSERT_EQ(FX_GridColumnAdd(form_, "grid", "name", "edit=true"), 0);
@@ -226,6 +240,10 @@ TEST_F(Grid, CallsCheckTheirArguments) {
       {"required amount empty", FX_GridCellSet(form_, "grid", 0, "amount", ""), 31, false},
       {"ROWS is read only", FX_FormItemSet(form_, "grid", "rows", "4"), 19, false},
       {"ROW past the end", FX_FormItemSet(form_, "grid", "row", "2"), 19, false},
+      {"SHOWN is read only", FX_FormItemSet(form_, "grid", "shown", "1"), 19, false},
+      {"SORT of no column", FX_FormItemSet(form_, "grid", "sort", "nobody,UP"), 1088, false},
+      {"SORT without a direction", FX_FormItemSet(form_, "grid", "sort", "who"), 1088, false},
+      {"SORT in no direction", FX_FormItemSet(form_, "grid", "sort", "who,SIDEWAYS"), 1088, false},
   };
   std::vector<int> expectedReports;
   for (const auto& c : cases) {
@@ -402,6 +420,28 @@ TEST_F(Grid, HeaderClicksSortByType) {
   EXPECT_EQ(SortArrows(), "^--");
   ASSERT_EQ(FX_GridSourceSet(form_, "grid", 10, Source), 0);
   EXPECT_EQ(SortArrows(), "---") << "a source's rows";
+  // A virtual grid's program sorts its own rows and shows their order with SORT.
+  const struct {
+    const char* sort;
+    ErrorCode code;
+    const char* arrows;
+    const char* readBack;
+  } cases[] = {
+      {"who,UP", 0, "--^", "who,UP"},
+      {"nobody,UP", 1088, "--^", "who,UP"},
+      {",DOWN", 1088, "--^", "who,UP"},
+      {"when,down", 0, "v--", "when,DOWN"},
+      {"amount,Up", 0, "-^-", "amount,UP"},
+      {"", 0, "---", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FX_FormItemSet(form_, "grid", "sort", c.sort), c.code) << c.sort;
+    EXPECT_EQ(SortArrows(), c.arrows) << c.sort;
+    EXPECT_EQ(FX_FormItemGet(form_, "grid", "sort"), c.readBack) << c.sort;
+  }
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "sort", "who,DOWN"), 0);
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 0, "who"), "who0") << "the rows stay the program's";
+  EXPECT_EQ(SortArrows(), "--v");
 }
 
 TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
@@ -420,6 +460,83 @@ TEST_F(Grid, CtrlCCopiesTheSelectedRows) {
   EXPECT_EQ(copied, "Date\tamount\tCustomer\r\n02/01/2024\t100.00\tbob by\r\n\t9.50\tAda\r\n");
   Keys({'A'}, VK_CONTROL);
   EXPECT_EQ(SendMessageA(list_, LVM_GETSELECTEDCOUNT, 0, 0), 3);
+}
+
+// FILTER shows the rows some cell of which shows the text, case ignored; the program
+// still sees every row under its stored number, through a selection, a sort, an edit and
+// a copy, and an edited row stays until the filter is set again.
+TEST_F(Grid, FilterShowsMatchingRowsUnderTheirStoredNumbers) {
+  Columns();
+  Fill({{"02/01/2024", "100", "\xD6lund"},
+        {"", "9.5", "Ada"},
+        {"15/12/2023", "-3", "carl"},
+        {"01/01/2024", "20", "adam"},
+        {"", "1", "Bob"}});
+  Create();
+  const struct {
+    const char* filter;
+    std::vector<std::string> shown;
+  } filters[] = {
+      {"AD", {"Ada", "adam"}},
+      {"2024", {"\xD6lund", "adam"}},  // a date as shown
+      {"9.5", {"Ada"}},                 // an amount as shown, "9.50"
+      {"\xF6L", {"\xD6lund"}},          // an accented letter's case
+      {"zzz", {}},
+      {"", {"\xD6lund", "Ada", "carl", "adam", "Bob"}},
+  };
+  for (const auto& f : filters) {
+    ASSERT_EQ(FX_FormItemSet(form_, "grid", "filter", f.filter), 0) << f.filter;
+    EXPECT_EQ(ShownColumn(2), f.shown) << f.filter;
+    EXPECT_EQ(FX_FormItemGet(form_, "grid", "shown"), std::to_string(f.shown.size())) << f.filter;
+    EXPECT_EQ(FX_FormItemGet(form_, "grid", "filter"), f.filter);
+  }
+
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "filter", "a"), 0);
+  ASSERT_EQ(ShownColumn(2), (std::vector<std::string>{"Ada", "carl", "adam"}));
+  EXPECT_EQ(FX_FormItemSet(form_, "grid", "row", "0"), 1089) << "a hidden row";
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "3"), 0);
+  EXPECT_EQ(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "3");
+  // The user clicks the second row shown, extends to the third and copies both.
+  RECT row = {};
+  row.left = LVIR_BOUNDS;
+  SendMessageA(list_, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&row), 2);
+  ClickAt(row.left + 20, (row.top + row.bottom) / 2);
+  EXPECT_EQ(events, (std::vector<std::string>{"ROWSEL 2 0"}));
+  Keys({VK_DOWN}, VK_SHIFT);
+  Keys({'C'}, VK_CONTROL);
+  EXPECT_EQ(Clipboard(), "Date\tamount\tCustomer\r\n15/12/2023\t-3.00\tcarl\r\n01/01/2024\t20.00\tadam\r\n");
+  // A sort keeps the filter, and the selected record, under its new number.
+  ClickHeader(2);
+  EXPECT_EQ(Column("who"), (std::vector<std::string>{"Ada", "adam", "Bob", "carl", "\xD6lund"}));
+  EXPECT_EQ(ShownColumn(2), (std::vector<std::string>{"Ada", "adam", "carl"}));
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "1");
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "sort"), "who,UP");
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "sort", "who,DOWN"), 0);
+  EXPECT_EQ(ShownColumn(2), (std::vector<std::string>{"carl", "adam", "Ada"}));
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "3");
+  EXPECT_EQ(SortArrows(), "--v");
+  // An edited amount that no longer matches stays shown until the filter is set again.
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "filter", "0.0"), 0);  // 100.00 and 20.00
+  ASSERT_EQ(ShownColumn(2), (std::vector<std::string>{"\xD6lund", "adam"}));
+  SetFocus(list_);
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "3"), 0);
+  events.clear();
+  Keys({VK_RIGHT, '7', VK_RETURN});
+  EXPECT_EQ(events, (std::vector<std::string>{"CELLCHG 3 1"}));
+  EXPECT_EQ(FX_GridCellGet(form_, "grid", 3, "amount"), "7.00");
+  EXPECT_EQ(ShownColumn(1), (std::vector<std::string>{"100.00", "7.00"}));
+  ASSERT_EQ(FX_GridCellSet(form_, "grid", 2, "amount", "8"), 0);  // Bob's, hidden
+  EXPECT_EQ(ShownColumn(1), (std::vector<std::string>{"100.00", "7.00"})) << "a hidden row set";
+  ASSERT_EQ(FX_FormItemSet(form_, "grid", "filter", "0.0"), 0);
+  EXPECT_EQ(ShownColumn(1), (std::vector<std::string>{"100.00"}));
+  // New rows are shown; a source's rows are never filtered.
+  ASSERT_EQ(FX_GridRowCountSet(form_, "grid", 6), 0);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "shown"), "2");
+  ASSERT_EQ(FX_GridSourceSet(form_, "grid", 10, Source), 0);
+  EXPECT_EQ(FX_FormItemSet(form_, "grid", "filter", "who"), 1087);
+  EXPECT_EQ(FX_FormItemGet(form_, "grid", "filter") + "/" + FX_FormItemGet(form_, "grid", "shown"), "/10");
 }
 
 // Characters typed on a cell start its edit, and characters that arrive together go into
