@@ -7,9 +7,11 @@
 #include "fenwix/form/font_border.h"
 #include "fenwix/formproc/high_contrast.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
 #include "fenwix/props/wrapping.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/theme/theme.h"
 #include "fenwix/window/window_dpi.h"
 
 namespace {
@@ -43,12 +45,18 @@ struct ItemColors {
   ColorValue text, back, fill, border;
 };
 
+// A colour not declared is the theme's; a border's is black unless BRDCOL names one,
+// which only the theme may change.
 ItemColors DeclaredColors(const ItemDef& item, const FormDef& form) {
   const bool button = item.type == fx::item::BUTTON;
+  const ThemeColors theme = CurrentThemeColors();
   ItemColors colors = {item.textColor, item.backColor, item.backColor, item.borderColor};
-  if (colors.text == kNoColor) colors.text = ColorFromText("black");
-  if (button && !item.enable) colors.text = ColorFromText("grey");
-  if (colors.back == kNoColor) colors.back = button ? SystemColor(COLOR_BTNFACE) : form.backColor;
+  if (colors.text == kNoColor) colors.text = button ? theme.buttonText : theme.text;
+  if (button && !item.enable) colors.text = theme.grayText;
+  if (colors.back == kNoColor) colors.back = button ? theme.buttonFace : WindowBackColor(form);
+  if (colors.border == ColorFromText("black") &&
+      GetProperty(fx::key::BRDCOL, item.properties).empty())
+    colors.border = theme.border;
   // A button fills its whole face, in the button face colour when it has none of its
   // own: a repaint must wipe out the focus rectangle and the caption drawn before.
   if (button) colors.fill = colors.back;
@@ -85,13 +93,18 @@ INT_PTR FormColorEdit(const std::string& formName, const std::string& itemName, 
   ItemDef item = FindItemDef(formName, itemName);
   if (item.type.empty()) return 0;
 
+  // A check box stands on the form; a field has a background of its own.
+  const bool check = item.type == fx::item::CHECKSYS;
+  const ThemeColors theme = CurrentThemeColors();
   const bool contrast = HighContrastOn();
-  ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
+  ColorValue text = item.textColor != kNoColor ? item.textColor : check ? theme.text : theme.fieldText;
   if (contrast) text = SystemColor(COLOR_WINDOWTEXT);
   item.textBrush = RenewBrush(item.textBrush, text);
   if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1029);
 
-  ColorValue back = item.backColor == kNoColor ? ColorFromText("white") : item.backColor;
+  ColorValue back = item.backColor != kNoColor ? item.backColor
+                    : check ? WindowBackColor(FindWindowDef(formName))
+                            : theme.field;
   if (contrast) back = SystemColor(COLOR_WINDOW);
   item.backBrush = RenewBrush(item.backBrush, back);
   if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);
