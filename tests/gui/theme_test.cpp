@@ -247,6 +247,7 @@ TEST_F(ThemeGui, FocusRectangleShowsOnADarkButton) {
   ASSERT_EQ(FX_ThemeSet("dark"), 0);
   SetFocus(Control("key"));
   const auto shot = Shot();
+  EXPECT_EQ(Hex(shot->Pixel(143, 35)), Hex(kFace));
   int dots = 0;
   for (int y = 16; y < 34; ++y) dots += Luminance(shot->Pixel(145, y)) > 0.3;
   EXPECT_GT(dots, 4) << "light dots of the focus rectangle on the dark face";
@@ -294,6 +295,12 @@ TEST_F(ThemeGui, HighContrastWinsOverTheDarkTheme) {
   EXPECT_EQ(Hex(shot->Pixel(440, 20)), Hex(GetSysColor(COLOR_WINDOW))) << "form";
   EXPECT_EQ(Hex(shot->Pixel(120, 112)), Hex(GetSysColor(COLOR_WINDOW))) << "edit field";
   EXPECT_EQ(Hex(shot->Pixel(143, 35)), Hex(GetSysColor(COLOR_BTNFACE))) << "button face";
+  RECT bar = {};
+  GetWindowRect(FindWindowDef("dark").statusBar, &bar);
+  MapWindowPoints(nullptr, Dialog(), reinterpret_cast<POINT*>(&bar), 2);
+  EXPECT_NE(Hex(shot->Pixel(300, (bar.top + bar.bottom) / 2)), Hex(kHeader)) << "status bar";
+  const POINT grid = In("grid", 0, 0);
+  EXPECT_NE(Hex(shot->Pixel(grid.x + 100, grid.y + 3)), Hex(kHeader)) << "grid header";
 }
 
 TEST_F(ThemeGui, DarkFrameAndControlThemesAreAskedFor) {
