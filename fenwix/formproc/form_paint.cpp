@@ -49,17 +49,20 @@ struct ItemColors {
 // which only the theme may change.
 ItemColors DeclaredColors(const ItemDef& item, const FormDef& form) {
   const bool button = item.type == fx::item::BUTTON;
-  const ThemeColors theme = CurrentThemeColors();
+  const ThemeColors theme = ItemThemeColors(item);
+  const bool themed = item.textColor == kNoColor && item.backColor == kNoColor;
   ItemColors colors = {item.textColor, item.backColor, item.backColor, item.borderColor};
   if (colors.text == kNoColor) colors.text = button ? theme.buttonText : theme.text;
   if (button && !item.enable) colors.text = theme.grayText;
-  if (colors.back == kNoColor) colors.back = button ? theme.buttonFace : WindowBackColor(form);
+  if (colors.back == kNoColor)
+    colors.back = button ? theme.buttonFace : themed ? WindowBackColor(form) : form.backColor;
   if (colors.border == ColorFromText("black") &&
       GetProperty(fx::key::BRDCOL, item.properties).empty())
     colors.border = theme.border;
   // A button fills its whole face, in the button face colour when it has none of its
-  // own: a repaint must wipe out the focus rectangle and the caption drawn before.
-  if (button) colors.fill = colors.back;
+  // own: a repaint must wipe out the focus rectangle and the caption drawn before. A label
+  // in the light look on a dark form brings its light background with it.
+  if (button || (!themed && DarkThemeActive())) colors.fill = colors.back;
   return colors;
 }
 
@@ -95,16 +98,18 @@ INT_PTR FormColorEdit(const std::string& formName, const std::string& itemName, 
 
   // A check box stands on the form; a field has a background of its own.
   const bool check = item.type == fx::item::CHECKSYS;
-  const ThemeColors theme = CurrentThemeColors();
+  const ThemeColors theme = ItemThemeColors(item);
   const bool contrast = HighContrastOn();
   ColorValue text = item.textColor != kNoColor ? item.textColor : check ? theme.text : theme.fieldText;
   if (contrast) text = SystemColor(COLOR_WINDOWTEXT);
   item.textBrush = RenewBrush(item.textBrush, text);
   if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1029);
 
+  const FormDef form = check ? FindWindowDef(formName) : FormDef();
   ColorValue back = item.backColor != kNoColor ? item.backColor
-                    : check ? WindowBackColor(FindWindowDef(formName))
-                            : theme.field;
+                    : !check                   ? theme.field
+                    : item.textColor == kNoColor ? WindowBackColor(form)
+                                                 : form.backColor;
   if (contrast) back = SystemColor(COLOR_WINDOW);
   item.backBrush = RenewBrush(item.backBrush, back);
   if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);

@@ -94,6 +94,11 @@ bool DarkThemeActive() {
 
 ThemeColors CurrentThemeColors() { return DarkThemeActive() ? DarkColors() : LightColors(); }
 
+ThemeColors ItemThemeColors(const ItemDef& item) {
+  const bool declares = item.textColor != kNoColor || item.backColor != kNoColor;
+  return declares ? LightColors() : CurrentThemeColors();
+}
+
 ColorValue WindowBackColor(const WindowDef& window) {
   return window.ownBackColor || !DarkThemeActive() ? window.backColor : DarkColors().window;
 }

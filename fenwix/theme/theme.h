@@ -29,6 +29,11 @@ struct ThemeColors {
 bool DarkThemeActive();
 ThemeColors CurrentThemeColors();
 
+// The colours an item takes for those it does not declare. One that declares either of
+// its colours was given it against the light look: it keeps that look whole, so that its
+// text stays readable on its background.
+ThemeColors ItemThemeColors(const ItemDef& item);
+
 // The background of a window or form: its BKCOL, else the theme's window colour.
 ColorValue WindowBackColor(const WindowDef& window);
 

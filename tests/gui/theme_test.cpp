@@ -42,6 +42,8 @@ const Declared kItems[] = {
     {"tinted", fx::item::EDIT, 10, 130, 120, 24, "value=Tinted;txcol=red;bkcol=yellow"},
     {"check", fx::item::CHECKSYS, 240, 10, 120, 24, "value=Check"},
     {"combo", fx::item::COMBOSYS, 240, 40, 120, 100, "value1=Alpha;value2=Beta"},
+    {"city", fx::item::COMBOSYS, 240, 75, 120, 100, "edit=true;value1=Paris;value2=Lyon"},
+    {"blue", fx::item::STATIC, 240, 110, 120, 24, "value=Blue;txcol=blue"},
     {"grid", fx::item::DATAGRID, 10, 165, 300, 100, "remark=Pick a row"},
 };
 
@@ -180,6 +182,8 @@ TEST_F(ThemeGui, EveryDefaultPartIsDarkAndItsTextReadable) {
       {"edit field", 120, 112, kField, {12, 102, 60, 122}},
       {"check box", 350, 22, kWindow, {}},
       {"combo box", 300, 46, kField, {243, 43, 290, 60}},
+      {"editable combo box's field", 300, 82, kField, {243, 78, 290, 95}},
+      {"label with TXCOL alone keeps the light background", 350, 122, kWhite, {240, 110, 290, 134}},
       {"grid row", grid.x + 100, rowMid, kList, {grid.x + 4, rowMid - 6, grid.x + 60, rowMid + 6}},
       {"grid selection", grid.x + 100, selMid, kSelection,
        {grid.x + 4, selMid - 6, grid.x + 60, selMid + 6}},
