@@ -45,8 +45,8 @@ struct ItemColors {
   ColorValue text, back, fill, border;
 };
 
-// A colour not declared is the theme's; a border's is black unless BRDCOL names one,
-// which only the theme may change.
+// A colour not declared is the theme's. A border without BRDCOL is recorded black, as a
+// declared black one is: only the property string tells the two apart.
 ItemColors DeclaredColors(const ItemDef& item, const FormDef& form) {
   const bool button = item.type == fx::item::BUTTON;
   const ThemeColors theme = ItemThemeColors(item);

@@ -124,7 +124,7 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         // The edit field follows its column when the user drags a divider of the header.
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         LRESULT drawn = 0;
-        if (header && DarkHeaderDraw(*header, drawn)) return drawn;
+        if (header && DarkHeaderDraw(list, *header, drawn)) return drawn;
         if (header && (header->code == HDN_ITEMCHANGEDW || header->code == HDN_ITEMCHANGEDA) &&
             GridOfWindow(list, formName, itemName)) {
           const LRESULT result = CallOriginal(list, message, wParam, lParam);

@@ -115,8 +115,10 @@ bool DarkGridErase(HWND list, HDC dc) {
   return true;
 }
 
-bool DarkHeaderDraw(const NMHDR& notify, LRESULT& answer) {
-  if (notify.code != NM_CUSTOMDRAW || !DarkThemeActive()) return false;
+bool DarkHeaderDraw(HWND list, const NMHDR& notify, LRESULT& answer) {
+  if (notify.code != NM_CUSTOMDRAW || !DarkThemeActive() ||
+      notify.hwndFrom != reinterpret_cast<HWND>(os::SendMessageA(list, LVM_GETHEADER, 0, 0)))
+    return false;
   const NMCUSTOMDRAW& draw = reinterpret_cast<const NMCUSTOMDRAW&>(notify);
   const ThemeColors theme = CurrentThemeColors();
   switch (draw.dwDrawStage) {

@@ -14,8 +14,8 @@ LRESULT DarkGridDraw(NMLVCUSTOMDRAW& draw);
 // brush, the system's light window colour, which shows in the rows' gap under the header.
 bool DarkGridErase(HWND list, HDC dc);
 
-// The header's custom draw, which comes to the list view: true with the answer in the
+// The custom draw of the list view's header, which comes to the list view: true with the answer in the
 // dark theme, where the grid paints its header itself.
-bool DarkHeaderDraw(const NMHDR& notify, LRESULT& answer);
+bool DarkHeaderDraw(HWND list, const NMHDR& notify, LRESULT& answer);
 
 #endif

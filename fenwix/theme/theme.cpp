@@ -3,6 +3,8 @@
 // paint: the forms ask for the colours at every paint.
 #include "fenwix/theme/theme.h"
 
+#include <cstddef>
+
 #include "fenwix/platform/platform.h"
 
 namespace {
@@ -52,17 +54,18 @@ ThemeColors DarkColors() {
           text};
 }
 
-// The colours the library has always used.
+// The colours the library has always used: black, white and grey by name, the rest the
+// system's.
 ThemeColors LightColors() {
-  const ColorValue black = ColorFromText("black");
-  const ColorValue white = ColorFromText("white");
+  const ColorValue black = Rgb(0, 0, 0);
+  const ColorValue white = Rgb(255, 255, 255);
   return {white,
           black,
           white,
           black,
           System(COLOR_BTNFACE),
           black,
-          ColorFromText("grey"),
+          Rgb(191, 191, 191),
           black,
           System(COLOR_WINDOW),
           System(COLOR_WINDOWTEXT),
