@@ -9,6 +9,7 @@
 #include "fenwix/grid/window_subclass.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/text/encoding.h"
 #include "fenwix/theme/theme.h"
 
 namespace {
@@ -31,7 +32,7 @@ void PaintStatusBar(HWND bar) {
     os::DeleteObject(brush);
   }
   const int length = os::GetWindowTextLengthW(bar);
-  std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+  WideString text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, 0);
   const int got = os::GetWindowTextW(bar, &text[0], static_cast<int>(text.size()));
   if (got > 0) {
     // The platform's bar sets its own font on its device context only while it paints.

@@ -65,7 +65,7 @@ void PaintHeaderItem(const NMCUSTOMDRAW& draw, const ThemeColors& theme) {
   Fill(draw.hdc, RECT{rect.right - 1, rect.top + 3, rect.right, rect.bottom - 3}, theme.gridLines);
   Fill(draw.hdc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, theme.gridLines);
 
-  wchar_t text[260] = L"";
+  WCHAR text[260] = {};
   HDITEMW item = {};
   item.mask = HDI_TEXT | HDI_FORMAT;
   item.pszText = text;

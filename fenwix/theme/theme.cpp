@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "fenwix/platform/platform.h"
+#include "fenwix/text/encoding.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ ThemeColors LightColors() {
 bool IsWord(LPARAM lParam, bool wide, const char* word) {
   if (!lParam) return false;
   for (std::size_t i = 0;; ++i) {
-    const unsigned got = wide ? reinterpret_cast<const wchar_t*>(lParam)[i]
+    const unsigned got = wide ? reinterpret_cast<const WCHAR*>(lParam)[i]
                               : static_cast<unsigned char>(reinterpret_cast<const char*>(lParam)[i]);
     if (got != static_cast<unsigned char>(word[i])) return false;
     if (!got) return true;
@@ -132,5 +133,6 @@ void ThemeTitleBar(HWND window, bool dark) {
 }
 
 void ThemeControl(HWND control, bool dark) {
-  os::SetWindowTheme(control, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
+  static const WideString kDarkTheme = WideText("DarkMode_Explorer");
+  os::SetWindowTheme(control, dark ? kDarkTheme.c_str() : nullptr, nullptr);
 }
