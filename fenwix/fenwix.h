@@ -183,6 +183,13 @@ ErrorCode FX_LanguageSet(std::string language);
 // nothing changes.
 ErrorCode FX_TextEncodingSet(std::string encoding);
 
+// The look of every part without a colour of its own: "LIGHT" (the default, the look the
+// library always had), "DARK", or "SYSTEM" to follow the user's Windows choice of light or
+// dark applications, live. In any case, at any time: the main window and the open forms
+// are painted again at once. Any other text is reported as 1080 and changes nothing.
+// High contrast wins over either theme.
+ErrorCode FX_ThemeSet(std::string theme);
+
 #ifdef _WIN32
 ErrorCode FX_WindowMainCreate(std::string name, int showCommand, WNDPROC procedure,
                               std::string properties, int x, int y, int width, int height);

@@ -208,6 +208,10 @@ int run();
 // everything posted before it. May be called from any thread.
 void post(std::function<void()> callable);
 
+// The look of every part without a colour of its own: "LIGHT", "DARK" or "SYSTEM" (the
+// user's Windows choice, followed live), as FX_ThemeSet.
+void theme(std::string_view name);
+
 }  // namespace fx
 #endif
 

@@ -73,6 +73,10 @@ std::intptr_t GalleryCallback(std::string form, std::string item, std::string ev
       const bool checked = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED;
       const char* language = checked ? "US" : "FR";
       Line("language " + std::string(language) + " -> " + std::to_string(FX_LanguageSet(language)));
+    } else if (event == fx::event::ITEMCHG && item == "dark") {
+      const bool checked = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED;
+      const char* theme = checked ? "DARK" : "LIGHT";
+      Line("theme " + std::string(theme) + " -> " + std::to_string(FX_ThemeSet(theme)));
     } else if (event == fx::event::ITEMCHG && item == "showNote") {
       const bool checked = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED;
       SetItem("note", fx::key::VISIBLE, checked ? "true" : "false");

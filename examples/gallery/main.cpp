@@ -48,7 +48,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int showCommand) {
   // Every text in and out of the library is UTF-8: the gallery shows several scripts.
   FX_TextEncodingSet("UTF-8");
   const ErrorCode code = FX_WindowMainCreate("Gallery", showCommand, MainWindowProc,
-                                             "name=Fenwix Gallery;bkcol=lightgrey", 0, 0,
+                                             "name=Fenwix Gallery", 0, 0,
                                              648, 498);
   if (code != 0) return code;  // already reported by the library
   // The forms come from their files, compiled in or, with --forms DIR, read from DIR and

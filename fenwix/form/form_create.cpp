@@ -40,6 +40,7 @@ FormDef FormRecord(const std::string& formName, const std::string& properties,
   form.name = formName;
   form.callback = callback;
   std::string colorName = GetProperty(fx::key::BKCOL, properties);
+  form.ownBackColor = !colorName.empty();
   if (colorName.empty()) colorName = "white";
   form.backColor = ColorFromText(colorName);
   // Only this exact lower-case word takes the frame off.

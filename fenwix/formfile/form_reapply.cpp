@@ -309,6 +309,7 @@ bool ReapplyFormKeys(const FormFileForm& before, const FormFileForm& after) {
   if (changed(fx::key::BKCOL)) {
     const std::string color = GetProperty(fx::key::BKCOL, after.properties);
     form.backColor = ColorFromText(color.empty() ? "white" : color);
+    form.ownBackColor = !color.empty();
     StoreWindowDef(after.name, form);
     os::RedrawWindow(form.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     any = true;

@@ -8,6 +8,7 @@
 #include "fenwix/formproc/high_contrast.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/theme/theme.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::map<std::string, FormBrush>& Brushes() {
 
 INT_PTR FormBackground(const std::string& formName) {
   const ColorValue color =
-      HighContrastOn() ? SystemColor(COLOR_WINDOW) : FindWindowDef(formName).backColor;
+      HighContrastOn() ? SystemColor(COLOR_WINDOW) : WindowBackColor(FindWindowDef(formName));
   FormBrush& kept = Brushes()[formName];
   if (kept.brush && kept.color == color) return reinterpret_cast<INT_PTR>(kept.brush);
 

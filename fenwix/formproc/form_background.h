@@ -7,7 +7,7 @@
 
 #include <string>
 
-// WM_CTLCOLORDLG: the brush of the form's backColor, or 0 (1028 reported) when none can
+// WM_CTLCOLORDLG: the brush of the form's background (its BKCOL, else the theme's), or 0 (1028 reported) when none can
 // be made. A brush returned stays valid until the next WM_CTLCOLORDLG of the form.
 INT_PTR FormBackground(const std::string& formName);
 

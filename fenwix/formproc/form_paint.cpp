@@ -7,9 +7,11 @@
 #include "fenwix/form/font_border.h"
 #include "fenwix/formproc/high_contrast.h"
 #include "fenwix/platform/platform.h"
+#include "fenwix/props/property_string.h"
 #include "fenwix/props/value_convert.h"
 #include "fenwix/props/wrapping.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/theme/theme.h"
 #include "fenwix/window/window_dpi.h"
 
 namespace {
@@ -43,15 +45,24 @@ struct ItemColors {
   ColorValue text, back, fill, border;
 };
 
+// A colour not declared is the theme's. A border without BRDCOL is recorded black, as a
+// declared black one is: only the property string tells the two apart.
 ItemColors DeclaredColors(const ItemDef& item, const FormDef& form) {
   const bool button = item.type == fx::item::BUTTON;
+  const ThemeColors theme = ItemThemeColors(item);
+  const bool themed = item.textColor == kNoColor && item.backColor == kNoColor;
   ItemColors colors = {item.textColor, item.backColor, item.backColor, item.borderColor};
-  if (colors.text == kNoColor) colors.text = ColorFromText("black");
-  if (button && !item.enable) colors.text = ColorFromText("grey");
-  if (colors.back == kNoColor) colors.back = button ? SystemColor(COLOR_BTNFACE) : form.backColor;
+  if (colors.text == kNoColor) colors.text = button ? theme.buttonText : theme.text;
+  if (button && !item.enable) colors.text = theme.grayText;
+  if (colors.back == kNoColor)
+    colors.back = button ? theme.buttonFace : themed ? WindowBackColor(form) : form.backColor;
+  if (colors.border == ColorFromText("black") &&
+      GetProperty(fx::key::BRDCOL, item.properties).empty())
+    colors.border = theme.border;
   // A button fills its whole face, in the button face colour when it has none of its
-  // own: a repaint must wipe out the focus rectangle and the caption drawn before.
-  if (button) colors.fill = colors.back;
+  // own: a repaint must wipe out the focus rectangle and the caption drawn before. A label
+  // in the light look on a dark form brings its light background with it.
+  if (button || (!themed && DarkThemeActive())) colors.fill = colors.back;
   return colors;
 }
 
@@ -85,13 +96,20 @@ INT_PTR FormColorEdit(const std::string& formName, const std::string& itemName, 
   ItemDef item = FindItemDef(formName, itemName);
   if (item.type.empty()) return 0;
 
+  // A check box stands on the form; a field has a background of its own.
+  const bool check = item.type == fx::item::CHECKSYS;
+  const ThemeColors theme = ItemThemeColors(item);
   const bool contrast = HighContrastOn();
-  ColorValue text = item.textColor == kNoColor ? ColorFromText("black") : item.textColor;
+  ColorValue text = item.textColor != kNoColor ? item.textColor : check ? theme.text : theme.fieldText;
   if (contrast) text = SystemColor(COLOR_WINDOWTEXT);
   item.textBrush = RenewBrush(item.textBrush, text);
   if (os::SetTextColor(dc, static_cast<COLORREF>(text)) == CLR_INVALID) ReportError(1029);
 
-  ColorValue back = item.backColor == kNoColor ? ColorFromText("white") : item.backColor;
+  const FormDef form = check ? FindWindowDef(formName) : FormDef();
+  ColorValue back = item.backColor != kNoColor ? item.backColor
+                    : !check                   ? theme.field
+                    : item.textColor == kNoColor ? WindowBackColor(form)
+                                                 : form.backColor;
   if (contrast) back = SystemColor(COLOR_WINDOW);
   item.backBrush = RenewBrush(item.backBrush, back);
   if (os::SetBkColor(dc, static_cast<COLORREF>(back)) == CLR_INVALID) ReportError(1029);

@@ -9,7 +9,8 @@
 
 #include "fenwix/registry/registry.h"
 
-// WM_CTLCOLOREDIT for the item's edit field: sets the text and background colours of the
+// WM_CTLCOLOREDIT for the item's edit field, and in the dark theme WM_CTLCOLORSTATIC for
+// a check box, a read-only field or a disabled combo box: sets the text and background colours of the
 // device context and returns the background brush, 0 when the control is no item. The
 // item's brushes are recorded in backBrush and textBrush; those of the previous message
 // are released, so a returned brush stays valid until the next colour message for the

@@ -17,9 +17,21 @@
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/theme/theme.h"
 #include "fenwix/window/form_life.h"
 
 namespace {
+
+// The field of an editable combo box is a child of the combo box, which is the item.
+std::string ColoredItem(const std::string& formName, const std::string& itemName, LPARAM control) {
+  if (!itemName.empty() || !control) return itemName;
+  return FindItemNameByControl(formName, os::GetParent(reinterpret_cast<HWND>(control)));
+}
+
+bool TakesThemeAsLabel(const std::string& formName, const std::string& itemName) {
+  const std::string type = itemName.empty() ? "" : FindItemDef(formName, itemName).type;
+  return type == fx::item::CHECKSYS || type == fx::item::EDIT || type == fx::item::COMBOSYS;
+}
 
 INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   ProcedureErrorContext context("", "FX_FormProcIntl");
@@ -50,12 +62,19 @@ INT_PTR FormMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO:
       return lParam ? FormMinimumSize(formName, dialog, *reinterpret_cast<MINMAXINFO*>(lParam)) : 0;
     case WM_CTLCOLORDLG: return FormBackground(formName);
-    case WM_CTLCOLOREDIT: return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLOREDIT:
+      return FormColorEdit(formName, ColoredItem(formName, itemName, lParam),
+                           reinterpret_cast<HDC>(wParam));
     // A button's or a label's colours are the window's defaults, answered here: left
     // unanswered, Wine's dialog manager first asks its server whether the dialog has a
-    // themed texture, a round trip for every control painted.
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC: return os::DefWindowProcA(dialog, message, wParam, lParam);
+    // themed texture, a round trip for every control painted. The dark theme colours
+    // check boxes, and fields that the platform paints as labels (read-only, disabled).
+    case WM_CTLCOLORSTATIC:
+      if (DarkThemeActive() && TakesThemeAsLabel(formName, itemName))
+        return FormColorEdit(formName, itemName, reinterpret_cast<HDC>(wParam));
+      return os::DefWindowProcA(dialog, message, wParam, lParam);
+    case WM_CTLCOLORBTN: return os::DefWindowProcA(dialog, message, wParam, lParam);
+    case WM_SETTINGCHANGE: ThemeSettingChanged(lParam, os::IsWindowUnicode(dialog)); return 0;
     case WM_DRAWITEM:
       return lParam ? FormDrawItem(formName, form, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) : 0;
     case WM_COMMAND: return FormCommand(dialog, formName, wParam, lParam);

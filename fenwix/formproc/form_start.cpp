@@ -6,8 +6,10 @@
 #include "fenwix/form/item_controls.h"
 #include "fenwix/formproc/date_calendar.h"
 #include "fenwix/formproc/form_layout.h"
+#include "fenwix/formproc/form_theme.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/registry.h"
+#include "fenwix/theme/theme.h"
 #include "fenwix/text/window_text.h"
 #include "fenwix/window/library_state.h"
 #include "fenwix/window/window_dpi.h"
@@ -52,6 +54,7 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
                          TheLibrary().instance);
     // A form without its status bar still works; there is nothing to report.
+    if (statusBar) WatchStatusBar(statusBar);
     form = FindWindowDef(formName);
     form.statusBar = statusBar;
     // Below a declared inside, the bar makes the form taller by its height, and the items
@@ -64,5 +67,6 @@ INT_PTR FormStart(HWND dialog, const std::string& formName) {
     }
     StoreWindowDef(formName, form);
   }
+  if (DarkThemeActive()) ShowFormTheme(formName, false);
   return 1;
 }

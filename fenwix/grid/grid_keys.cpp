@@ -7,6 +7,7 @@
 #include "fenwix/grid/grid_copy.h"
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_record.h"
+#include "fenwix/grid/grid_theme.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/grid/window_subclass.h"
 #include "fenwix/platform/platform.h"
@@ -122,6 +123,8 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
       case WM_NOTIFY: {
         // The edit field follows its column when the user drags a divider of the header.
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        LRESULT drawn = 0;
+        if (header && DarkHeaderDraw(list, *header, drawn)) return drawn;
         if (header && (header->code == HDN_ITEMCHANGEDW || header->code == HDN_ITEMCHANGEDA) &&
             GridOfWindow(list, formName, itemName)) {
           const LRESULT result = CallOriginal(list, message, wParam, lParam);
@@ -130,6 +133,9 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
       }
+      case WM_ERASEBKGND:
+        if (DarkGridErase(list, reinterpret_cast<HDC>(wParam))) return 1;
+        break;
       case WM_VSCROLL:
       case WM_HSCROLL:
       case WM_MOUSEWHEEL:

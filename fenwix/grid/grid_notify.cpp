@@ -9,6 +9,7 @@
 #include "fenwix/grid/grid_editor.h"
 #include "fenwix/grid/grid_record.h"
 #include "fenwix/grid/grid_sort.h"
+#include "fenwix/grid/grid_theme.h"
 #include "fenwix/grid/grid_view.h"
 #include "fenwix/platform/platform.h"
 #include "fenwix/registry/form_callback.h"
@@ -148,8 +149,10 @@ INT_PTR GridNotify(HWND dialog, const std::string& formName, const std::string& 
         SendTextMessage(form.statusBar, WM_SETTEXT, 0, FindItemDef(formName, itemName).remark);
       return TRUE;
     }
-    case NM_CUSTOMDRAW:
-      return Answer(dialog, CustomDraw(formName, itemName, header));
+    case NM_CUSTOMDRAW: {
+      const LRESULT themed = DarkGridDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+      return Answer(dialog, themed | CustomDraw(formName, itemName, header));
+    }
     default:
       return FALSE;
   }

@@ -11,6 +11,7 @@
 #include "fenwix/registry/form_callback.h"
 #include "fenwix/text/encoding.h"
 #include "fenwix/text/window_text.h"
+#include "fenwix/theme/theme.h"
 #include "fenwix/window/window_dpi.h"
 
 namespace {
@@ -112,14 +113,15 @@ void ScaleGridView(HWND list, const std::string& formName, const std::string& it
 
 void ShowGridColors(const ItemDef& item) {
   if (!item.control) return;
-  const auto color = [](ColorValue value, int system) {
-    return value == kNoColor ? os::GetSysColor(system) : static_cast<COLORREF>(value);
+  const ThemeColors theme = CurrentThemeColors();
+  const auto color = [](ColorValue value, ColorValue fallback) {
+    return static_cast<COLORREF>(value == kNoColor ? fallback : value);
   };
-  const COLORREF back = color(item.backColor, COLOR_WINDOW);
+  const COLORREF back = color(item.backColor, theme.list);
   os::SendMessageA(item.control, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
   os::SendMessageA(item.control, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
   os::SendMessageA(item.control, LVM_SETTEXTCOLOR, 0,
-                   static_cast<LPARAM>(color(item.textColor, COLOR_WINDOWTEXT)));
+                   static_cast<LPARAM>(color(item.textColor, theme.listText)));
 }
 
 void ShowGridRows(const std::string& formName, const std::string& itemName) {

@@ -46,6 +46,17 @@ HRESULT WINAPI LoadedCoInitializeEx(void* reserved, DWORD model) {
   return call ? call(reserved, model) : E_NOTIMPL;
 }
 
+HRESULT WINAPI LoadedDwmSetWindowAttribute(HWND window, DWORD attribute, LPCVOID value, DWORD size) {
+  const auto call =
+      Loaded<decltype(&::DwmSetWindowAttribute)>("dwmapi.dll", "DwmSetWindowAttribute");
+  return call ? call(window, attribute, value, size) : E_NOTIMPL;
+}
+
+HRESULT WINAPI LoadedSetWindowTheme(HWND window, LPCWSTR application, LPCWSTR classes) {
+  const auto call = Loaded<decltype(&::SetWindowTheme)>("uxtheme.dll", "SetWindowTheme");
+  return call ? call(window, application, classes) : E_NOTIMPL;
+}
+
 // user32 is linked into every program; the call is looked up once, as every paint asks it.
 UINT WINAPI LoadedGetDpiForWindow(HWND window) {
   static const auto call = reinterpret_cast<decltype(&::GetDpiForWindow)>(

@@ -15,6 +15,8 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
+#include <dwmapi.h>
+#include <uxtheme.h>
 
 #include <utility>
 
@@ -44,7 +46,8 @@
   X(MoveToEx) X(LineTo) X(SetWindowLongPtrA) X(LCMapStringW) X(FindNLSStringEx) X(OpenClipboard) X(GetDC)   \
   X(EmptyClipboard) X(SetClipboardData) X(CloseClipboard) X(ReleaseDC)                  \
   X(SetWindowLongPtrW) X(CallWindowProcW) X(CallWindowProcA) X(IsWindowUnicode)          \
-  X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer)                             \
+  X(WindowFromDC) X(NotifyWinEvent) X(SetTimer) X(KillTimer) X(FillRect) X(SetClassLongPtrA)  \
+  X(RegGetValueA) X(BeginPaint) X(EndPaint)                                               \
   X(GetWindowLongPtrA) X(SetWindowPos) X(GetWindowDC) X(DrawFrameControl)                 \
   X(MonitorFromRect) X(GetMonitorInfoA)                                                   \
   FENWIX_WIDE_CALLS(X)
@@ -64,10 +67,11 @@
 // its forms have no status bar or grid (comctl32), or when no screen reader ever asks
 // (oleacc, ole32 for the objects it hands over and oleaut32 for their texts). Without its
 // library a call answers FALSE, E_NOTIMPL or a null text. GetDpiForWindow, which versions
-// of the platform before the per-monitor DPI lack: there it answers 0.
+// of the platform before the per-monitor DPI lack: there it answers 0. The dark title bar
+// (dwmapi) and the controls' dark theme (uxtheme) are asked for only by the dark theme.
 #define FENWIX_LOADED_CALLS(X)                                                              \
   X(InitCommonControlsEx) X(CreateStdAccessibleObject) X(LresultFromObject) X(SysAllocString) \
-  X(CoInitializeEx) X(GetDpiForWindow)
+  X(CoInitializeEx) X(GetDpiForWindow) X(DwmSetWindowAttribute) X(SetWindowTheme)
 #define FENWIX_PLATFORM_CALLS(X) FENWIX_LINKED_CALLS(X) FENWIX_LOADED_CALLS(X)
 
 namespace os {

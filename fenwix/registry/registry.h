@@ -44,6 +44,7 @@ struct WindowDef {
   // Vertical scrolling of the main window's content, in lines.
   std::int32_t contentHeight = 0, lineCount = 0, firstLine = 0, lastLine = 0;
   ColorValue backColor = 0;
+  bool ownBackColor = false;  // BKCOL was given: the theme leaves the background alone
   bool hasStatusBar = false;
   bool framed = false;  // a form with a frame of its own, not inside the main window
   bool modal = false;

@@ -9,6 +9,7 @@
 #include "fenwix/props/value_convert.h"
 #include "fenwix/registry/registry.h"
 #include "fenwix/text/encoding.h"
+#include "fenwix/theme/theme.h"
 #include "fenwix/window/library_start.h"
 #include "fenwix/window/library_state.h"
 #include "fenwix/window/window_messages.h"
@@ -38,6 +39,13 @@ LRESULT CALLBACK MainWindowProcIntl(HWND window, UINT message, WPARAM wParam, LP
                         : os::DefWindowProcA(window, message, wParam, lParam))
       : kWide  ? os::CallWindowProcW(program, window, message, wParam, lParam)
                : os::CallWindowProcA(program, window, message, wParam, lParam);
+  // Only top-level windows hear of a change of the user's colour choice.
+  if (message == WM_SETTINGCHANGE) {
+    try {
+      ThemeSettingChanged(lParam, kWide);
+    } catch (...) {
+    }
+  }
   if (message == WM_DPICHANGED) {
     // An exception cannot unwind through the platform's frames.
     try {
@@ -99,10 +107,13 @@ ErrorCode FX_WindowMainCreate(std::string name, int /*showCommand*/, WNDPROC pro
   if (name.find('.') != std::string::npos) return Reported(26);
   if (!TheRegistry().MainWindowName.empty()) return Reported(2);
 
+  WindowDef record;
   std::string colorName = GetProperty(fx::key::BKCOL, properties);
+  record.ownBackColor = !colorName.empty();
   if (colorName.empty()) colorName = "white";
-  const ColorValue backColor = ColorFromText(colorName);
-  const HBRUSH background = os::CreateSolidBrush(static_cast<COLORREF>(backColor));
+  record.backColor = ColorFromText(colorName);
+  const HBRUSH background =
+      os::CreateSolidBrush(static_cast<COLORREF>(WindowBackColor(record)));
   if (!background) return Reported(1028);
 
   HWND window = nullptr;
@@ -110,10 +121,9 @@ ErrorCode FX_WindowMainCreate(std::string name, int /*showCommand*/, WNDPROC pro
   if (made) return made;
 
   TheRegistry().MainWindowName = name;
-  WindowDef record;
   record.handle = window;
-  record.backColor = backColor;
   StoreWindowDef(name, record);
+  if (DarkThemeActive()) ThemeTitleBar(window, true);
 
   const std::string title = GetProperty(fx::key::NAME, properties);
   if (!title.empty()) {

@@ -328,6 +328,14 @@ wait_for '^event gallery name ITEMEXIT recorded=\[Ada\]'
 [ "$(field_events gallery name)" = "ITEMEXIT" ] ||
   fail "expected ITEMEXIT alone after the program set the name, got [$(field_events gallery name)]"
 
+echo "== the Dark check box turns the dark theme on and off"
+mark
+click_item gallery dark
+wait_for '^theme DARK -> 0$'
+mark
+xdotool key space
+wait_for '^theme LIGHT -> 0$'
+
 echo "== in English, OK is refused while the required name is empty, then accepted"
 mark
 click_item gallery english

@@ -171,6 +171,15 @@ std::string TypedValuesReadBack() {
     if (error.code() != 18 || std::string(error.what()).find("Error number : 18") == std::string::npos)
       failed += "unknown item: code " + std::to_string(error.code()) + ", " + error.what() + "; ";
   }
+  // The theme, as FX_ThemeSet: a known name in any case, a refused one thrown.
+  fx::theme("Dark");
+  fx::theme("light");
+  try {
+    fx::theme("night");
+    failed += "an unknown theme gave no error; ";
+  } catch (const fx::Error& error) {
+    if (error.code() != 1080) failed += "unknown theme: code " + std::to_string(error.code()) + "; ";
+  }
   form.close();
   try {
     form.check();
