@@ -3,14 +3,41 @@
 #include <commctrl.h>
 
 #include "fenwix/platform/platform.h"
+#include "fenwix/theme/theme.h"
 
-CalendarColors LightCalendarColors() {
-  return {os::GetSysColor(COLOR_WINDOW),       os::GetSysColor(COLOR_WINDOW),
-          os::GetSysColor(COLOR_WINDOWTEXT),   os::GetSysColor(COLOR_ACTIVECAPTION),
-          os::GetSysColor(COLOR_CAPTIONTEXT),  os::GetSysColor(COLOR_GRAYTEXT)};
+namespace {
+
+struct CalendarColors {
+  COLORREF background;       // around the months
+  COLORREF monthBackground;  // behind the days
+  COLORREF text;             // the days
+  COLORREF titleBackground;  // the month's title bar
+  COLORREF titleText;
+  COLORREF trailingText;  // the days of the months before and after
+};
+
+CalendarColors ThemeCalendarColors() {
+  if (!DarkThemeActive()) {
+    return {os::GetSysColor(COLOR_WINDOW),      os::GetSysColor(COLOR_WINDOW),
+            os::GetSysColor(COLOR_WINDOWTEXT),  os::GetSysColor(COLOR_ACTIVECAPTION),
+            os::GetSysColor(COLOR_CAPTIONTEXT), os::GetSysColor(COLOR_GRAYTEXT)};
+  }
+  const ThemeColors theme = CurrentThemeColors();
+  const auto rgb = [](ColorValue color) { return static_cast<COLORREF>(color); };
+  return {rgb(theme.window), rgb(theme.field),      rgb(theme.fieldText),
+          rgb(theme.header), rgb(theme.headerText), rgb(theme.grayText)};
 }
 
-void SetCalendarColors(HWND calendar, const CalendarColors& colors) {
+}  // namespace
+
+void ColorCalendar(HWND calendar) {
+  // A visual style draws the calendar in light colours of its own and ignores these: the
+  // dark calendar is drawn without one.
+  if (DarkThemeActive()) {
+    static const WCHAR kNoStyle[] = {0};
+    os::SetWindowTheme(calendar, kNoStyle, kNoStyle);
+  }
+  const CalendarColors colors = ThemeCalendarColors();
   const struct {
     int part;
     COLORREF color;

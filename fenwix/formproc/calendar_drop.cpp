@@ -147,7 +147,7 @@ ErrorCode OpenCalendar(HWND field, const std::string& formName, const std::strin
 
   // The field's font is made for the form's DPI: the calendar's size follows from it.
   os::SendMessageA(calendar, WM_SETFONT, os::SendMessageA(field, WM_GETFONT, 0, 0), FALSE);
-  SetCalendarColors(calendar, LightCalendarColors());
+  ColorCalendar(calendar);
   CalendarDay day;
   if (DayOfText(FindItemDef(formName, itemName).format, ControlText(field), day)) {
     SYSTEMTIME shown = {};

@@ -11,6 +11,7 @@
 
 #include "fenwix/formproc/calendar_drop.h"
 #include "fenwix/formproc/date_calendar.h"
+#include "fenwix/theme/theme.h"
 #include "tests/gui/gui_test_helpers.h"
 
 namespace {
@@ -114,14 +115,16 @@ TEST_F(DateCalendarGui, OpensChoosesAndClosesWithoutForcingAValue) {
     const char* after;   // what the field then shows; "*" the chosen day of today's month
     bool changed;        // ITEMCHG raised
     bool nearBottom;     // the form at the foot of the screen: the calendar opens above
+    bool dark;           // in the dark theme
   } cases[] = {
       {"button, click a day", "05/03/2005 09:30", Open::kButton, Close::kClickDay, 12,
-       "12/03/2005 09:30", true, false},
-      {"Alt+Down, Escape", "", Open::kAltDown, Close::kEscape, 0, "", false, false},
-      {"F4, click elsewhere", "", Open::kF4, Close::kClickElsewhere, 0, "", false, false},
-      {"F4 empty, click a day", "", Open::kF4, Close::kClickDay, 15, "*", true, true},
+       "12/03/2005 09:30", true, false, false},
+      {"Alt+Down, Escape", "", Open::kAltDown, Close::kEscape, 0, "", false, false, false},
+      {"F4, click elsewhere, dark", "", Open::kF4, Close::kClickElsewhere, 0, "", false, false,
+       true},
+      {"F4 empty, click a day", "", Open::kF4, Close::kClickDay, 15, "*", true, true, false},
       {"Alt+Down, Return", "01/02/2010 23:15", Open::kAltDown, Close::kReturn, 0,
-       "01/02/2010 23:15", false, false},
+       "01/02/2010 23:15", false, false, false},
   };
   const HWND dialog = FindWindowDef("dates").handle;
   const HWND field = Control("due");
@@ -134,6 +137,7 @@ TEST_F(DateCalendarGui, OpensChoosesAndClosesWithoutForcingAValue) {
     SetWindowPos(dialog, nullptr, 0, c.nearBottom ? screen.bottom - 120 : 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     ASSERT_EQ(FX_FormItemSet("dates", "due", fx::key::VALUE, c.shown), 0);
+    ASSERT_EQ(FX_ThemeSet(c.dark ? "DARK" : "LIGHT"), 0);
     SetFocus(field);
     test::PumpMessages();
     events.clear();
@@ -161,6 +165,17 @@ TEST_F(DateCalendarGui, OpensChoosesAndClosesWithoutForcingAValue) {
     GetWindowRect(GetParent(calendar), &popup);
     EXPECT_TRUE(IsWindowVisible(GetParent(calendar)));
     EXPECT_EQ(GetFocus(), field) << "the keyboard stays in the field";
+    // The calendar takes the theme's colours: read where no day is drawn, left of the days.
+    test::PumpMessages();
+    const HDC drawn = GetDC(calendar);
+    RECT inside;
+    GetClientRect(calendar, &inside);
+    const COLORREF edge = GetPixel(drawn, 1, inside.bottom / 2);
+    ReleaseDC(calendar, drawn);
+    const ThemeColors theme = CurrentThemeColors();
+    EXPECT_TRUE(edge == static_cast<COLORREF>(c.dark ? theme.field : GetSysColor(COLOR_WINDOW)) ||
+                edge == static_cast<COLORREF>(c.dark ? theme.window : GetSysColor(COLOR_WINDOW)))
+        << std::hex << edge;
     if (c.nearBottom) {
       EXPECT_EQ(popup.bottom, window.top) << "above the field";
     } else {
@@ -207,6 +222,7 @@ TEST_F(DateCalendarGui, OpensChoosesAndClosesWithoutForcingAValue) {
     EXPECT_TRUE(IsWindow(dialog)) << "the form stays open";
     EXPECT_EQ(FX_FormCloseReason("dates"), "");
   }
+  FX_ThemeSet("LIGHT");
   EXPECT_TRUE(test::Reports().empty());
 }
 
