@@ -54,9 +54,10 @@ TEST(ReportText, PlatformCodesCarryTheSystemPart) {
   struct Case {
     int code;
     bool withSystem;
-  } cases[] = {{999, false}, {1000, true},  {1019, true},  {1060, true},  {1061, false},
-               {1069, false}, {1070, true}, {1083, false}, {1084, true}, {1086, true},
-               {1087, false}, {1089, false}, {1090, true}, {1999, true}, {2000, false}, {0, false}};
+  } cases[] = {{999, false},  {1000, true},  {1019, true},  {1060, true},  {1061, false},
+               {1069, false}, {1070, true},  {1080, false}, {1083, false}, {1084, true},
+               {1086, true},  {1087, false}, {1089, false}, {1090, true},  {1999, true},
+               {2000, false}, {0, false}};
   for (const Case& c : cases) {
     const std::string expected = head + "Error number : " + std::to_string(c.code) +
                                  "\nError msg : m\n" + (c.withSystem ? system : "");
