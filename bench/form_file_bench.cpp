@@ -12,14 +12,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 #include <string>
 
 #include "bench/bench_time.h"
 #include "fenwix/fenwix.h"
 #include "fenwix/formfile/form_file_load.h"
 #include "fenwix/formfile/form_reapply.h"
-#include "fenwix/platform/platform.h"
+#include "tests/support/gdi_counter.h"
 
 namespace {
 
@@ -60,46 +59,6 @@ std::string ChangedFormText(const char* name, int count) {
 
 void Print(const char* figure, double seconds) { std::printf("%s %.6f\n", figure, seconds); }
 
-// The GDI objects the library made and has not deleted, less those made before the count
-// began that it deleted meanwhile.
-std::set<HGDIOBJ> made;
-int deletedEarlier = 0;
-template <class Handle>
-Handle Made(Handle handle) {
-  if (handle) made.insert(handle);
-  return handle;
-}
-HBRUSH WINAPI CountBrush(COLORREF color) { return Made(os::real().CreateSolidBrush(color)); }
-HPEN WINAPI CountPen(int style, int width, COLORREF color) {
-  return Made(os::real().CreatePen(style, width, color));
-}
-HPEN WINAPI CountExtPen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD count,
-                        const DWORD* dashes) {
-  return Made(os::real().ExtCreatePen(style, width, brush, count, dashes));
-}
-HRGN WINAPI CountRegion(int left, int top, int right, int bottom) {
-  return Made(os::real().CreateRectRgn(left, top, right, bottom));
-}
-HFONT WINAPI CountFontA(int h, int w, int e, int o, int wt, DWORD i, DWORD u, DWORD s, DWORD c,
-                        DWORD op, DWORD cp, DWORD q, DWORD pf, LPCSTR face) {
-  return Made(os::real().CreateFontA(h, w, e, o, wt, i, u, s, c, op, cp, q, pf, face));
-}
-HFONT WINAPI CountFontW(int h, int w, int e, int o, int wt, DWORD i, DWORD u, DWORD s, DWORD c,
-                        DWORD op, DWORD cp, DWORD q, DWORD pf, LPCWSTR face) {
-  return Made(os::real().CreateFontW(h, w, e, o, wt, i, u, s, c, op, cp, q, pf, face));
-}
-BOOL WINAPI CountDelete(HGDIOBJ object) {
-  const BOOL deleted = os::real().DeleteObject(object);
-  if (deleted && made.erase(object) == 0) ++deletedEarlier;
-  return deleted;
-}
-
-int windows = 0;
-BOOL CALLBACK CountWindow(HWND window, LPARAM) {
-  ++windows;
-  EnumChildWindows(window, CountWindow, 0);
-  return TRUE;
-}
 BOOL CALLBACK PaintWindow(HWND window, LPARAM) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   return TRUE;
@@ -107,6 +66,12 @@ BOOL CALLBACK PaintWindow(HWND window, LPARAM) {
 // Every window painted whole, so that each control holds the brushes its colours take.
 void PaintAll() { EnumThreadWindows(GetCurrentThreadId(), PaintWindow, 0); }
 
+int windows = 0;
+BOOL CALLBACK CountWindow(HWND window, LPARAM) {
+  ++windows;
+  EnumChildWindows(window, CountWindow, 0);
+  return TRUE;
+}
 // The windows of this thread and all their descendants.
 int WindowCount() {
   windows = 0;
@@ -168,21 +133,17 @@ int main(int argc, char** argv) {
   CheckFormText(changed, "bench", "bench", other);
   PaintAll();
   const int windowsBefore = WindowCount();
+  long gdiLeft = 0;
   {
-    os::Override<decltype(&CreateSolidBrush)> brush(&os::Table::CreateSolidBrush, CountBrush);
-    os::Override<decltype(&CreatePen)> pen(&os::Table::CreatePen, CountPen);
-    os::Override<decltype(&ExtCreatePen)> extPen(&os::Table::ExtCreatePen, CountExtPen);
-    os::Override<decltype(&CreateRectRgn)> region(&os::Table::CreateRectRgn, CountRegion);
-    os::Override<decltype(&CreateFontA)> fontA(&os::Table::CreateFontA, CountFontA);
-    os::Override<decltype(&CreateFontW)> fontW(&os::Table::CreateFontW, CountFontW);
-    os::Override<decltype(&DeleteObject)> deleted(&os::Table::DeleteObject, CountDelete);
+    const test::GdiCounter gdi;
     for (int save = 0; save < 50; ++save) {
       const bool forth = save % 2 == 0;
       ReapplyForm(forth ? original[0] : other[0], forth ? other[0] : original[0]);
     }
     PaintAll();
+    gdiLeft = gdi.added();
   }
-  std::printf("gdi_left %d\n", static_cast<int>(made.size()) - deletedEarlier);
+  std::printf("gdi_left %ld\n", gdiLeft);
   std::printf("user_left %d\n", WindowCount() - windowsBefore);
   return one.changed == 1 && none.changed == 0 ? 0 : 1;
 }

@@ -1,8 +1,7 @@
-// Message-box recorder, message pump and GDI object counting for Windows-tree tests.
+// Message-box recorder and message pump for Windows-tree tests.
 #include "tests/support/win32_support.h"
 
 #include <cstdlib>
-#include <set>
 
 namespace test {
 namespace {
@@ -13,36 +12,6 @@ int answer = IDNO;
 int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
   recorded.push_back({owner, text ? text : "", caption ? caption : "", style});
   return answer;
-}
-
-std::set<HGDIOBJ> liveObjects;
-
-template <class H>
-H Made(H handle) {
-  if (handle) liveObjects.insert(handle);
-  return handle;
-}
-
-HBRUSH WINAPI CountedSolidBrush(COLORREF color) { return Made(os::real().CreateSolidBrush(color)); }
-HPEN WINAPI CountedPen(int style, int width, COLORREF color) {
-  return Made(os::real().CreatePen(style, width, color));
-}
-HPEN WINAPI CountedExtPen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD count,
-                          const DWORD* dashes) {
-  return Made(os::real().ExtCreatePen(style, width, brush, count, dashes));
-}
-HFONT WINAPI CountedFont(int height, int width, int escapement, int orientation, int weight,
-                         DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                         DWORD outPrecision, DWORD clipPrecision, DWORD quality,
-                         DWORD pitchAndFamily, LPCSTR face) {
-  return Made(os::real().CreateFontA(height, width, escapement, orientation, weight, italic,
-                                     underline, strikeOut, charSet, outPrecision,
-                                     clipPrecision, quality, pitchAndFamily, face));
-}
-BOOL WINAPI CountedDelete(HGDIOBJ object) {
-  BOOL ok = os::real().DeleteObject(object);
-  if (ok) liveObjects.erase(object);
-  return ok;
 }
 
 }  // namespace
@@ -104,17 +73,5 @@ int TakeQuitMessage() {
   if (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
   return -1;
 }
-
-struct GdiCounter::Overrides {
-  os::Override<decltype(&::CreateSolidBrush)> brush{&os::Table::CreateSolidBrush, CountedSolidBrush};
-  os::Override<decltype(&::CreatePen)> pen{&os::Table::CreatePen, CountedPen};
-  os::Override<decltype(&::ExtCreatePen)> extPen{&os::Table::ExtCreatePen, CountedExtPen};
-  os::Override<decltype(&::CreateFontA)> font{&os::Table::CreateFontA, CountedFont};
-  os::Override<decltype(&::DeleteObject)> remove{&os::Table::DeleteObject, CountedDelete};
-};
-
-GdiCounter::GdiCounter() : overrides_(new Overrides) { liveObjects.clear(); }
-GdiCounter::~GdiCounter() { delete overrides_; }
-long GdiCounter::live() const { return static_cast<long>(liveObjects.size()); }
 
 }  // namespace test

@@ -1,5 +1,5 @@
 // What Windows-tree tests share: the recorder that stands in for MessageBoxA, a message
-// pump, and counters of GDI objects made and released through the platform seam.
+// pump, and (gdi_counter.h) counters of GDI objects made and released through the seam.
 #ifndef FENWIX_TESTS_SUPPORT_WIN32_SUPPORT_H
 #define FENWIX_TESTS_SUPPORT_WIN32_SUPPORT_H
 
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fenwix/platform/platform.h"
+#include "tests/support/gdi_counter.h"
 
 namespace test {
 
@@ -38,18 +39,6 @@ bool PumpMessages();
 
 // Removes a posted WM_QUIT and returns its exit code, or -1 when there is none.
 int TakeQuitMessage();
-
-// GDI objects made and not yet deleted, counted while a GdiCounter lives.
-class GdiCounter {
- public:
-  GdiCounter();
-  ~GdiCounter();
-  long live() const;
-
- private:
-  struct Overrides;
-  Overrides* overrides_;
-};
 
 }  // namespace test
 
