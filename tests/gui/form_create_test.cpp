@@ -457,7 +457,7 @@ TEST_F(FormCreateTest, CommonControlsWaitForTheFirstFormWithAStatusBar) {
   ASSERT_EQ(FX_FormCreate(second, "edge=false", 0, 0, 50, 50, nullptr), 0);
   ASSERT_EQ(askedControls.size(), 1u) << "once per start of the library";
   EXPECT_EQ(askedControls[0].dwSize, 8u);
-  EXPECT_EQ(askedControls[0].dwICC, 255u);
+  EXPECT_EQ(askedControls[0].dwICC, 0xFFu | ICC_DATE_CLASSES);
   EXPECT_NE(FindWindowDef(second).statusBar, nullptr);
   for (const std::string& form : {bare, first, second})
     SendMessageA(FindWindowDef(form).handle, WM_SYSCOMMAND, SC_CLOSE, 0);
