@@ -125,6 +125,11 @@ LRESULT CALLBACK GridKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         LRESULT drawn = 0;
         if (header && DarkHeaderDraw(list, *header, drawn)) return drawn;
+        if (header && (header->code == HDN_DIVIDERDBLCLICKW || header->code == HDN_DIVIDERDBLCLICKA)) {
+          // The new width reaches the edit field as a drag's does.
+          FitColumnToRowsInView(list, reinterpret_cast<const NMHEADERW*>(lParam)->iItem);
+          return 0;
+        }
         if (header && (header->code == HDN_ITEMCHANGEDW || header->code == HDN_ITEMCHANGEDA) &&
             GridOfWindow(list, formName, itemName)) {
           const LRESULT result = CallOriginal(list, message, wParam, lParam);

@@ -188,6 +188,36 @@ bool GridCellRect(HWND list, std::int32_t row, std::int32_t column, RECT& cell) 
                           reinterpret_cast<LPARAM>(&cell)) != 0;
 }
 
+void FitColumnToRowsInView(HWND list, int column) {
+  WCHAR text[260] = {};
+  LVCOLUMNW heading = {};
+  heading.mask = LVCF_TEXT;
+  heading.pszText = text;
+  heading.cchTextMax = static_cast<int>(sizeof text / sizeof text[0]);
+  LRESULT widest = 0;
+  if (os::SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
+                       reinterpret_cast<LPARAM>(&heading)))
+    widest = os::SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text));
+  const LRESULT top = os::SendMessageW(list, LVM_GETTOPINDEX, 0, 0);
+  const LRESULT end = std::min(top + os::SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0) + 1,
+                               os::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (LRESULT row = top; row < end; ++row) {
+    LVITEMW cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = heading.cchTextMax;
+    text[0] = 0;
+    os::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&cell));
+    widest = std::max(widest, os::SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                               reinterpret_cast<LPARAM>(text)));
+  }
+  // The room the list view leaves around a cell's text, on each side.
+  const int margin = ScaledLength(6, WindowDpi(list));
+  os::SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                   static_cast<LPARAM>(widest + 2 * margin));
+}
+
 bool ScrollToCell(HWND list, std::int32_t row, std::int32_t column, RECT& cell) {
   os::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   RECT client;

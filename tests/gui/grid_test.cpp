@@ -279,6 +279,18 @@ TEST_F(Grid, VirtualRowsAskOnlyForTheCellsShown) {
   EXPECT_LE(sourceCalls, 3 * perScreen) << "a page down and the end";
   EXPECT_EQ(FX_FormItemGet(form_, "grid", "row"), "999999");
   EXPECT_EQ(events.back(), "ROWSEL 999999 0");
+  // A double click on a divider fits its column to the rows in view, not to every row.
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+  RECT first;
+  SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&first), 2);
+  const LRESULT declaredWidth = SendMessageA(list_, LVM_GETCOLUMNWIDTH, 0, 0);
+  sourceCalls = 0;
+  Sleep(GetDoubleClickTime());
+  ClickAt(first.right - 1, (first.top + first.bottom) / 2);
+  ClickAt(first.right - 1, (first.top + first.bottom) / 2);
+  EXPECT_NE(SendMessageA(list_, LVM_GETCOLUMNWIDTH, 0, 0), declaredWidth);
+  EXPECT_LE(sourceCalls, 3 * perScreen) << "fitting a column";
   ASSERT_EQ(FX_GridSourceSet(form_, "grid", 100000000, Source), 0);
   EXPECT_EQ(FX_FormItemGet(form_, "grid", "rows"), "100000000");
   ASSERT_EQ(FX_FormItemSet(form_, "grid", "row", "99999999"), 0);
